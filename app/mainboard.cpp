@@ -1,0 +1,142 @@
+#include "mainboard.h"
+
+#include "lcdrange.h"
+#include "networkdisplay.h"
+
+#include <QCheckBox>
+#include <QFont>
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QKeySequence>
+#include <QLCDNumber>
+#include <QLabel>
+#include <QPushButton>
+#include <QShortcut>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int TrialsPerSeries = 10;
+constexpr int HighestVertex = 19;
+constexpr int HighestLoad = 99;
+constexpr int CounterDigits = 2;
+constexpr int ViewColumnStretch = 10;
+
+QFont buttonFont()
+{
+    return QFont(QStringLiteral("Times"), 12, QFont::Bold, false);
+}
+
+} // namespace
+
+MainBoard::MainBoard(QWidget *parent)
+    : QWidget(parent)
+{
+    auto *source = new LCDRange(tr("SOURCE"));
+    source->setRange(0, HighestVertex);
+    auto *destination = new LCDRange(tr("DESTINATION"));
+    destination->setRange(0, HighestVertex);
+    auto *load = new LCDRange(tr("TRAFFIC LOAD"));
+    load->setRange(0, HighestLoad);
+
+    auto *randomEffect = new QCheckBox(tr("RANDOM EFFECT"));
+    auto *frame = new QFrame;
+    frame->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
+
+    networkDisplay = new NetworkDisplay;
+
+    connect(source, &LCDRange::valueChanged, networkDisplay, &NetworkDisplay::setVertex);
+    connect(networkDisplay, &NetworkDisplay::vertexChanged, source, &LCDRange::setValue);
+    connect(destination, &LCDRange::valueChanged, networkDisplay, &NetworkDisplay::setVertex2);
+    connect(networkDisplay, &NetworkDisplay::vertexChanged2, destination, &LCDRange::setValue);
+    connect(load, &LCDRange::valueChanged, networkDisplay, &NetworkDisplay::setLoad);
+    connect(networkDisplay, &NetworkDisplay::loadChanged, load, &LCDRange::setValue);
+    connect(randomEffect, &QCheckBox::toggled, networkDisplay, &NetworkDisplay::setgrand);
+    connect(networkDisplay, &NetworkDisplay::hit, this, &MainBoard::hit);
+    connect(networkDisplay, &NetworkDisplay::missed, this, &MainBoard::missed);
+
+    auto *searchButton = new QPushButton(tr("&SEARCH START"));
+    searchButton->setFont(buttonFont());
+    connect(searchButton, &QPushButton::clicked, this, &MainBoard::fire);
+    connect(networkDisplay, &NetworkDisplay::canShoot, searchButton, &QWidget::setEnabled);
+
+    auto *restartButton = new QPushButton(tr("&RESTART"));
+    restartButton->setFont(buttonFont());
+    connect(restartButton, &QPushButton::clicked, this, &MainBoard::newGame);
+
+    trialLeft = new QLCDNumber(CounterDigits);
+    trialLeft->setSegmentStyle(QLCDNumber::Flat);
+
+    auto *trialCaption = new QLabel(tr("TRIAL LEFT"));
+    auto *spacer = new QLabel(tr("           "));
+    trialCaption->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    trialCaption->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+
+    new QShortcut(QKeySequence(Qt::Key_Enter), this, this, &MainBoard::fire, Qt::WindowShortcut);
+    new QShortcut(QKeySequence(Qt::Key_Return), this, this, &MainBoard::fire, Qt::WindowShortcut);
+    new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), this, this, &QWidget::close,
+                  Qt::WindowShortcut);
+
+    auto *topFiller = new QHBoxLayout;
+    topFiller->addStretch(1);
+
+    // The one blank label fills two places: each keeps a blank line of space.
+    auto *controls = new QVBoxLayout;
+    for (QWidget *control : std::initializer_list<QWidget *> {
+             source, destination, load, randomEffect, spacer, trialLeft, trialCaption,
+             restartButton, spacer, searchButton})
+        controls->addWidget(control);
+
+    auto *rightFiller = new QVBoxLayout;
+
+    auto *frameLayout = new QVBoxLayout;
+    frameLayout->addWidget(networkDisplay);
+    frame->setLayout(frameLayout);
+
+    auto *grid = new QGridLayout;
+    grid->addLayout(topFiller, 0, 1);
+    grid->addLayout(controls, 1, 2);
+    grid->addLayout(rightFiller, 1, 3);
+    grid->addWidget(frame, 1, 1, 3, 1);
+    grid->setColumnStretch(1, ViewColumnStretch);
+    setLayout(grid);
+
+    source->setValue(0);
+    destination->setValue(1);
+    load->setValue(0);
+
+    source->setFocus(Qt::OtherFocusReason);
+    destination->setFocus(Qt::OtherFocusReason);
+
+    newGame();
+}
+
+void MainBoard::fire()
+{
+    if (networkDisplay->isGameEnded() || networkDisplay->isSearchRunning())
+        return;
+    trialLeft->display(trialLeft->intValue() - 1);
+    networkDisplay->shoot();
+}
+
+void MainBoard::hit()
+{
+    if (trialLeft->intValue() != 0)
+        networkDisplay->newTarget();
+    else
+        networkDisplay->setGameOver();
+}
+
+void MainBoard::missed()
+{
+    if (trialLeft->intValue() == 0)
+        networkDisplay->setGameOver();
+}
+
+void MainBoard::newGame()
+{
+    trialLeft->display(TrialsPerSeries);
+    networkDisplay->restartGame();
+    networkDisplay->newTarget();
+}

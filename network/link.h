@@ -1,0 +1,11 @@
+#pragma once
+
+// One directed link. Its source vertex is not stored: it is the number of the list holding it.
+struct Link
+{
+    int target;
+    float weight;
+    float x; // drawn position of the source vertex when the record was made
+    float y;
+    float factor; // random load multiplier last applied to this link
+};

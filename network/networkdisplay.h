@@ -1,0 +1,120 @@
+#pragma once
+
+#include "link.h"
+
+#include <QRect>
+#include <QSize>
+#include <QWidget>
+
+#include <array>
+#include <memory>
+#include <vector>
+
+class QPainter;
+class QTimer;
+
+// The network view: holds the fixed topology, runs the route searches and draws both.
+class NetworkDisplay : public QWidget
+{
+    Q_OBJECT
+
+public:
+    static constexpr int VertexCapacity = 50;
+    static constexpr int UnreachableDistance = 10000;
+    static constexpr int MaxUsableCost = 99;
+    static constexpr int StepCap = 999999;
+    static constexpr int NoPredecessor = -1;
+
+    explicit NetworkDisplay(QWidget *parent = nullptr);
+    ~NetworkDisplay() override;
+
+    bool isSearchRunning() const;
+    bool isGameEnded() const;
+    QSize sizeHint() const override;
+    QRect wholeRect() const;
+    QRect networkRect() const;
+
+signals:
+    void hit();
+    void missed();
+    void vertexChanged(int newVertex);
+    void vertexChanged2(int newVertex2);
+    void loadChanged(int newLoad);
+    void canShoot(bool can);
+
+public slots:
+    void setVertex(int vertex);
+    void setVertex2(int vertex2);
+    void setLoad(int load);
+    void setgrand(bool randCheckBox);
+    void grand();
+    void shoot();
+    void newTarget();
+    void setGameOver();
+    void restartGame();
+
+private slots:
+    void moveShot();
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    using LinkList = std::vector<std::unique_ptr<Link>>;
+
+    void buildTopology();
+    int clampVertex(int vertex) const;
+    bool isVertex(int vertex) const;
+
+    // Search and search cycle
+    void findShortestPath(int source, int destination);
+    int relaxAndChoose(int current);
+    double linkCost(int from, int to) const;
+    void writeReport(int source, int destination) const;
+    bool passesLoadTest() const;
+    void appendActiveLink(int source, const Link &link);
+    void settleOutcome();
+    void finishSearch();
+
+    // Painting
+    void drawNetwork(QPainter &painter);
+    void drawLink(QPainter &painter, int source, const Link &link);
+    void drawVertices(QPainter &painter);
+    void drawCaption(QPainter &painter);
+    void drawHighlight(QPainter &painter, int vertex, const QColor &penColor,
+                       const QColor &brushColor);
+    void drawPathFound(QPainter &painter);
+    void drawNoPath(QPainter &painter);
+    void drawSameEndpoints(QPainter &painter);
+    void drawGameOver(QPainter &painter);
+
+    std::array<LinkList, VertexCapacity> links;
+    std::array<LinkList, VertexCapacity> activeLinks;
+    // The first record in activeLinks[from] leading to each target: the only one the search
+    // uses. Lists only grow, so it never changes once set, and the search need not walk them.
+    std::array<std::array<const Link *, VertexCapacity>, VertexCapacity> firstActiveLink {};
+
+    int vertexCount = 0;
+    int totalLinkCount = 0;
+    int activeLinkCount = 0;
+    int searchSteps = 0;
+    float randomFactor = 1.0f;
+    int unvisitedMark = 0;
+    int visitedMark = 1;
+    std::array<int, VertexCapacity> visited {};
+    std::array<int, VertexCapacity> distance {};
+    std::array<int, VertexCapacity> predecessor {};
+    std::array<float, VertexCapacity> vertexX {};
+    std::array<float, VertexCapacity> vertexY {};
+    bool pathFound = false;
+    bool noPath = false;
+    bool sameEndpoints = false;
+    int sourceVertex = 0;
+    int destinationVertex = 0;
+    int trafficLoad = 0;
+    bool randomEffect = false;
+    QTimer *searchTimer = nullptr;
+    bool gameEnded = false;
+
+    friend class NetworkDisplayProbe; // white-box access for the tests and benchmarks
+};

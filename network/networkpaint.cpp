@@ -1,0 +1,232 @@
+#include "networkdisplay.h"
+
+#include <QBrush>
+#include <QFont>
+#include <QLineF>
+#include <QPainter>
+#include <QPen>
+
+#include <cmath>
+
+namespace {
+
+constexpr int SaturatedLoad = 100;
+constexpr float VertexCentre = 6;    // from a disc's top-left corner towards its centre
+constexpr float LinkSideShift = 4;   // each direction of a pair runs 4 pixels to its side
+constexpr float LabelAdvance = 10;   // label past the line's midpoint, along the link
+constexpr float ForwardLabelSide = 12;
+constexpr float ReverseLabelSide = 5;
+constexpr float MinimumLength = 1e-7f;
+constexpr int VertexDiscSize = 14;
+constexpr int HighlightSize = 20;
+constexpr float HighlightInset = 3;
+constexpr double NumberBaseline = 11.7;
+constexpr float OneDigitOffset = 4.55f;
+constexpr float TwoDigitOffset = 1.95f;
+
+const QColor ForwardLineColor(0, 65, 85, 170);
+const QColor ReverseLineColor(85, 0, 45, 170);
+const QColor ForwardSaturatedColor(0, 65, 85, 130);
+const QColor ReverseSaturatedColor(85, 0, 45, 130);
+const QColor ForwardLabelColor(0, 0, 85, 150);
+const QColor ReverseLabelColor(85, 0, 0, 150);
+const QColor VertexBrushColor(70, 160, 105, 240);
+const QColor SourceBrushColor(200, 20, 95, 140);
+const QColor DestinationBrushColor(95, 20, 200, 140);
+const QColor PathColor(250, 50, 0, 120);
+const QColor PathMessageColor(250, 0, 0, 220);
+const QColor NoticeColor(0, 0, 255, 220);
+const QColor NoticeBrushColor(220, 220, 225, 237);
+
+// A one-pixel line whatever the transformation.
+QPen cosmeticPen(const QColor &color)
+{
+    return QPen(color, 0);
+}
+
+QPen wideRoundPen(const QColor &color, qreal width, Qt::PenStyle style)
+{
+    return QPen(QBrush(color), width, style, Qt::RoundCap, Qt::RoundJoin);
+}
+
+QPointF truncated(double x, double y)
+{
+    return QPointF(std::trunc(x), std::trunc(y));
+}
+
+void drawSingleLine(QPainter &painter, const QPointF &from, const QPointF &to)
+{
+    const QLineF line(from, to);
+    painter.drawLines(&line, 1);
+}
+
+QFont messageFont(int pointSize)
+{
+    return QFont(QStringLiteral("Times"), pointSize, QFont::Bold, false);
+}
+
+} // namespace
+
+void NetworkDisplay::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    drawNetwork(painter);
+
+    if (pathFound) {
+        drawPathFound(painter);
+        pathFound = false;
+    } else if (noPath && !sameEndpoints) {
+        // A pending same-endpoints message holds the no-path message back to a later paint.
+        drawNoPath(painter);
+        noPath = false;
+    }
+    if (sameEndpoints) {
+        drawSameEndpoints(painter);
+        sameEndpoints = false;
+    }
+    if (gameEnded)
+        drawGameOver(painter);
+}
+
+void NetworkDisplay::drawNetwork(QPainter &painter)
+{
+    for (int i = 0; i < vertexCount; ++i) {
+        for (const std::unique_ptr<Link> &link : links[i])
+            drawLink(painter, i, *link);
+    }
+    drawVertices(painter);
+    drawCaption(painter);
+    drawHighlight(painter, sourceVertex, Qt::darkMagenta, SourceBrushColor);
+    drawHighlight(painter, destinationVertex, Qt::darkCyan, DestinationBrushColor);
+}
+
+void NetworkDisplay::drawLink(QPainter &painter, int source, const Link &link)
+{
+    // Wide enough for any load the view accepts.
+    qint64 load = static_cast<qint64>(std::trunc(link.weight))
+        + static_cast<qint64>(std::trunc(link.factor)) * trafficLoad;
+    const bool saturated = load > MaxUsableCost;
+    if (saturated) {
+        --activeLinkCount;
+        load = SaturatedLoad;
+    }
+    const bool forward = source < link.target;
+
+    const int t = link.target;
+    const float dx = vertexX[t] - link.x;
+    const float dy = vertexY[t] - link.y;
+    const float length = std::sqrt(dx * dx + dy * dy);
+    float ux = dx;
+    float uy = dy;
+    if (length > MinimumLength) {
+        ux = dx / length;
+        uy = dy / length;
+    }
+
+    const float sx = VertexCentre - LinkSideShift * uy;
+    const float sy = VertexCentre + LinkSideShift * ux;
+    const float x1 = link.x + sx;
+    const float y1 = link.y + sy;
+    const float x2 = vertexX[t] + sx;
+    const float y2 = vertexY[t] + sy;
+    const float side = forward ? ForwardLabelSide : ReverseLabelSide;
+    const float lx = (x1 + x2) / 2 + LabelAdvance * ux - side * uy;
+    const float ly = (y1 + y2) / 2 + LabelAdvance * uy + side * ux;
+
+    if (saturated) {
+        painter.setPen(wideRoundPen(forward ? ForwardSaturatedColor : ReverseSaturatedColor, 2.0,
+                                    Qt::DashLine));
+    } else {
+        painter.setPen(cosmeticPen(forward ? ForwardLineColor : ReverseLineColor));
+    }
+    drawSingleLine(painter, truncated(x1, y1), truncated(x2, y2));
+
+    painter.setPen(cosmeticPen(forward ? ForwardLabelColor : ReverseLabelColor));
+    painter.drawText(truncated(lx, ly), saturated ? tr("NoLink") : QString::number(load));
+}
+
+void NetworkDisplay::drawVertices(QPainter &painter)
+{
+    for (int j = 0; j < vertexCount; ++j) {
+        painter.setPen(cosmeticPen(Qt::darkCyan));
+        painter.setBrush(VertexBrushColor);
+        painter.drawEllipse(QRectF(truncated(vertexX[j], vertexY[j]),
+                                   QSizeF(VertexDiscSize, VertexDiscSize)));
+
+        painter.setPen(cosmeticPen(Qt::darkBlue));
+        const float offset = j <= 9 ? OneDigitOffset : TwoDigitOffset;
+        painter.drawText(truncated(vertexX[j] + offset, vertexY[j] + NumberBaseline),
+                         QString::number(j));
+    }
+}
+
+void NetworkDisplay::drawCaption(QPainter &painter)
+{
+    painter.setPen(cosmeticPen(Qt::darkBlue));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawText(QPointF(530, 360), tr("Active/Total Links"));
+    painter.drawText(QPointF(530, 380), QString::number(activeLinkCount) + tr("/")
+                         + QString::number(totalLinkCount));
+    activeLinkCount = totalLinkCount;
+}
+
+void NetworkDisplay::drawHighlight(QPainter &painter, int vertex, const QColor &penColor,
+                                   const QColor &brushColor)
+{
+    painter.setPen(cosmeticPen(penColor));
+    painter.setBrush(brushColor);
+    painter.drawEllipse(
+        QRectF(truncated(vertexX[vertex] - HighlightInset, vertexY[vertex] - HighlightInset),
+               QSizeF(HighlightSize, HighlightSize)));
+}
+
+// Walks the path back from the destination. The chain is bounded: the endpoints may have
+// changed since the search that set it, so it need not lead back to the current source.
+void NetworkDisplay::drawPathFound(QPainter &painter)
+{
+    painter.setPen(wideRoundPen(PathColor, 8.0, Qt::SolidLine));
+    int v = destinationVertex;
+    for (int segment = 0; segment < vertexCount; ++segment) {
+        const int p = predecessor[v];
+        if (!isVertex(p))
+            break;
+        drawSingleLine(painter, truncated(vertexX[v] + VertexCentre, vertexY[v] + VertexCentre),
+                       truncated(vertexX[p] + VertexCentre, vertexY[p] + VertexCentre));
+        if (p == sourceVertex)
+            break;
+        v = p;
+    }
+
+    painter.setPen(cosmeticPen(PathMessageColor));
+    painter.setBrush(Qt::NoBrush);
+    painter.setFont(messageFont(18));
+    painter.drawText(QPointF(50, 450), tr("Path Found !! The optimal path load is ")
+                         + QString::number(distance[destinationVertex]));
+}
+
+void NetworkDisplay::drawNoPath(QPainter &painter)
+{
+    painter.setPen(cosmeticPen(Qt::darkCyan));
+    painter.setBrush(Qt::NoBrush);
+    painter.setFont(messageFont(18));
+    painter.drawText(QPointF(40, 450), tr("No path found. Try new search."));
+}
+
+void NetworkDisplay::drawSameEndpoints(QPainter &painter)
+{
+    painter.setPen(cosmeticPen(Qt::red));
+    painter.setBrush(Qt::NoBrush);
+    painter.setFont(messageFont(18));
+    painter.drawText(QPointF(20, 450), tr("Source & Destination must be different!! Try again."));
+}
+
+void NetworkDisplay::drawGameOver(QPainter &painter)
+{
+    painter.setPen(cosmeticPen(NoticeColor));
+    painter.setBrush(NoticeBrushColor);
+    const QRect box(40, 410, 570, 90);
+    painter.drawRects(&box, 1);
+    painter.setFont(messageFont(28));
+    painter.drawText(QPointF(50, 440), tr("Please ask me for more "));
+    painter.drawText(QPointF(50, 490), tr("details of this software!! "));
+}

@@ -1,0 +1,173 @@
+#include "networkdisplay.h"
+
+#include "randomsource.h"
+
+#include <QRegion>
+#include <QTimer>
+
+#include <iostream>
+
+namespace {
+
+constexpr int NoVertex = -1;
+constexpr double LoadLimit = 100;
+
+// Shared by every view: grand() seeds the generator on its first random draw only.
+bool grandSeedPending = true;
+
+} // namespace
+
+// Load-adjusted Dijkstra over the usable links; settles one vertex per step.
+void NetworkDisplay::findShortestPath(int source, int destination)
+{
+    if (!isVertex(source) || !isVertex(destination) || source == destination)
+        return;
+
+    searchSteps = -1;
+    for (int v = 0; v < vertexCount; ++v) {
+        visited[v] = unvisitedMark;
+        distance[v] = UnreachableDistance;
+    }
+    distance[source] = 0;
+    visited[source] = visitedMark;
+
+    int current = source;
+    for (;;) {
+        const int chosen = relaxAndChoose(current);
+        ++searchSteps;
+        if (chosen == NoVertex) {
+            // Every unsettled vertex is unreachable and further steps would repeat this one
+            // unchanged until the step cap; skip straight to the count they would leave.
+            searchSteps = StepCap + 1;
+            break;
+        }
+        current = chosen;
+        visited[current] = visitedMark;
+        if (current == destination || searchSteps > StepCap)
+            break;
+    }
+    writeReport(source, destination);
+}
+
+// One step: relax every unsettled vertex from the current one, return the nearest (or NoVertex).
+int NetworkDisplay::relaxAndChoose(int current)
+{
+    int best = UnreachableDistance;
+    int chosen = NoVertex;
+    for (int j = 0; j < vertexCount; ++j) {
+        if (visited[j] == visitedMark)
+            continue;
+        double sum = linkCost(current, j) + distance[current];
+        if (sum > UnreachableDistance)
+            sum = UnreachableDistance;
+        if (distance[j] > sum) {
+            distance[j] = static_cast<int>(sum);
+            predecessor[j] = current;
+        }
+        if (distance[j] < best) {
+            best = distance[j];
+            chosen = j;
+        }
+    }
+    return chosen;
+}
+
+double NetworkDisplay::linkCost(int from, int to) const
+{
+    const Link *link = firstActiveLink[from][to];
+    if (!link)
+        return UnreachableDistance;
+    const double cost = static_cast<double>(trafficLoad) * static_cast<double>(randomFactor)
+        + static_cast<double>(link->weight);
+    return cost > MaxUsableCost ? UnreachableDistance : cost;
+}
+
+void NetworkDisplay::writeReport(int source, int destination) const
+{
+    std::cout << "\nThe shortest Distance from start " << source << " to destination "
+              << destination << " is " << distance[destination] << std::endl;
+    if (predecessor[destination] == NoPredecessor)
+        std::cout << "\nNo Path from " << destination << " to " << source << ".\n";
+    // Flushed again so that a report is never left in the buffer of a killed process.
+    std::cout << "The Path is as follows:\n\n" << std::flush;
+}
+
+void NetworkDisplay::grand()
+{
+    if (!randomEffect) {
+        randomFactor = 1.0f;
+    } else {
+        if (grandSeedPending) {
+            grandSeedPending = false;
+            RandomSource::seed(RandomSource::secondsSinceMidnight());
+            RandomSource::draw();
+        }
+        randomFactor = static_cast<float>(RandomSource::draw() / double(RandomSource::MaxDraw));
+    }
+    update(wholeRect());
+}
+
+bool NetworkDisplay::passesLoadTest() const
+{
+    const double load = trafficLoad;
+    return load + load * static_cast<double>(randomFactor) < LoadLimit;
+}
+
+void NetworkDisplay::appendActiveLink(int source, const Link &link)
+{
+    activeLinks[source].push_back(std::make_unique<Link>(link));
+    const Link *&first = firstActiveLink[source][link.target];
+    if (!first)
+        first = activeLinks[source].back().get();
+}
+
+// One search cycle: draw the factors, collect the usable links, search, record the outcome.
+void NetworkDisplay::moveShot()
+{
+    int passingLinks = 0;
+    for (int j = 0; j < vertexCount; ++j) {
+        for (const std::unique_ptr<Link> &link : links[j]) {
+            grand();
+            link->factor = randomFactor;
+            if (passesLoadTest()) {
+                appendActiveLink(j, Link {link->target, link->weight, vertexX[j], vertexY[j],
+                                          randomFactor});
+                ++passingLinks;
+            }
+        }
+    }
+    std::fill_n(predecessor.begin(), vertexCount, NoPredecessor);
+
+    if (passingLinks == 0)
+        pathFound = false;
+    else if (sourceVertex == destinationVertex)
+        sameEndpoints = true;
+    else
+        findShortestPath(sourceVertex, destinationVertex);
+
+    settleOutcome();
+    update(QRegion(networkRect()));
+}
+
+// Flags left unpainted by an earlier cycle take part here, as they would on screen.
+void NetworkDisplay::settleOutcome()
+{
+    if (sameEndpoints)
+        finishSearch();
+    else
+        pathFound = predecessor[destinationVertex] != NoPredecessor;
+
+    if (pathFound) {
+        finishSearch();
+    } else if (!sameEndpoints) {
+        noPath = true;
+        finishSearch();
+    }
+}
+
+void NetworkDisplay::finishSearch()
+{
+    searchTimer->stop();
+    emit missed();
+    emit canShoot(true);
+}
