@@ -71,7 +71,7 @@ void LCDRange::setRange(int minValue, int maxValue)
         qWarning("LCDRange::setRange(%d, %d)\n"
                  "\tRange must be 0..99\n"
                  "\tand minValue must not be greater than maxValue",
-                 minValue, maxValue);
+            minValue, maxValue);
         return;
     }
     slider->setRange(minValue, maxValue);

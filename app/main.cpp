@@ -28,7 +28,7 @@ int main(int argc, char **argv)
     if (displayMissing()) {
         std::fputs("netroute: no display found (DISPLAY is not set); to run it headless use "
                    "xvfb-run build/netroute\n",
-                   stderr);
+            stderr);
         return 1;
     }
 

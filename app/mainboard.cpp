@@ -75,17 +75,16 @@ MainBoard::MainBoard(QWidget *parent)
 
     new QShortcut(QKeySequence(Qt::Key_Enter), this, this, &MainBoard::fire, Qt::WindowShortcut);
     new QShortcut(QKeySequence(Qt::Key_Return), this, this, &MainBoard::fire, Qt::WindowShortcut);
-    new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), this, this, &QWidget::close,
-                  Qt::WindowShortcut);
+    new QShortcut(
+        QKeySequence(Qt::CTRL | Qt::Key_Q), this, this, &QWidget::close, Qt::WindowShortcut);
 
     auto *topFiller = new QHBoxLayout;
     topFiller->addStretch(1);
 
     // The one blank label fills two places: each keeps a blank line of space.
     auto *controls = new QVBoxLayout;
-    for (QWidget *control : std::initializer_list<QWidget *> {
-             source, destination, load, randomEffect, spacer, trialLeft, trialCaption,
-             restartButton, spacer, searchButton})
+    for (QWidget *control : std::initializer_list<QWidget *> {source, destination, load,
+             randomEffect, spacer, trialLeft, trialCaption, restartButton, spacer, searchButton})
         controls->addWidget(control);
 
     auto *rightFiller = new QVBoxLayout;

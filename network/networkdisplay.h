@@ -81,8 +81,8 @@ private:
     void drawLink(QPainter &painter, int source, const Link &link);
     void drawVertices(QPainter &painter);
     void drawCaption(QPainter &painter);
-    void drawHighlight(QPainter &painter, int vertex, const QColor &penColor,
-                       const QColor &brushColor);
+    void drawHighlight(
+        QPainter &painter, int vertex, const QColor &penColor, const QColor &brushColor);
     void drawPathFound(QPainter &painter);
     void drawNoPath(QPainter &painter);
     void drawSameEndpoints(QPainter &painter);

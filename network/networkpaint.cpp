@@ -11,9 +11,9 @@
 namespace {
 
 constexpr int SaturatedLoad = 100;
-constexpr float VertexCentre = 6;    // from a disc's top-left corner towards its centre
-constexpr float LinkSideShift = 4;   // each direction of a pair runs 4 pixels to its side
-constexpr float LabelAdvance = 10;   // label past the line's midpoint, along the link
+constexpr float VertexCentre = 6; // from a disc's top-left corner towards its centre
+constexpr float LinkSideShift = 4; // each direction of a pair runs 4 pixels to its side
+constexpr float LabelAdvance = 10; // label past the line's midpoint, along the link
 constexpr float ForwardLabelSide = 12;
 constexpr float ReverseLabelSide = 5;
 constexpr float MinimumLength = 1e-7f;
@@ -134,8 +134,8 @@ void NetworkDisplay::drawLink(QPainter &painter, int source, const Link &link)
     const float ly = (y1 + y2) / 2 + LabelAdvance * uy + side * ux;
 
     if (saturated) {
-        painter.setPen(wideRoundPen(forward ? ForwardSaturatedColor : ReverseSaturatedColor, 2.0,
-                                    Qt::DashLine));
+        painter.setPen(wideRoundPen(
+            forward ? ForwardSaturatedColor : ReverseSaturatedColor, 2.0, Qt::DashLine));
     } else {
         painter.setPen(cosmeticPen(forward ? ForwardLineColor : ReverseLineColor));
     }
@@ -150,13 +150,13 @@ void NetworkDisplay::drawVertices(QPainter &painter)
     for (int j = 0; j < vertexCount; ++j) {
         painter.setPen(cosmeticPen(Qt::darkCyan));
         painter.setBrush(VertexBrushColor);
-        painter.drawEllipse(QRectF(truncated(vertexX[j], vertexY[j]),
-                                   QSizeF(VertexDiscSize, VertexDiscSize)));
+        painter.drawEllipse(
+            QRectF(truncated(vertexX[j], vertexY[j]), QSizeF(VertexDiscSize, VertexDiscSize)));
 
         painter.setPen(cosmeticPen(Qt::darkBlue));
         const float offset = j <= 9 ? OneDigitOffset : TwoDigitOffset;
-        painter.drawText(truncated(vertexX[j] + offset, vertexY[j] + NumberBaseline),
-                         QString::number(j));
+        painter.drawText(
+            truncated(vertexX[j] + offset, vertexY[j] + NumberBaseline), QString::number(j));
     }
 }
 
@@ -165,19 +165,19 @@ void NetworkDisplay::drawCaption(QPainter &painter)
     painter.setPen(cosmeticPen(Qt::darkBlue));
     painter.setBrush(Qt::NoBrush);
     painter.drawText(QPointF(530, 360), tr("Active/Total Links"));
-    painter.drawText(QPointF(530, 380), QString::number(activeLinkCount) + tr("/")
-                         + QString::number(totalLinkCount));
+    painter.drawText(QPointF(530, 380),
+        QString::number(activeLinkCount) + tr("/") + QString::number(totalLinkCount));
     activeLinkCount = totalLinkCount;
 }
 
-void NetworkDisplay::drawHighlight(QPainter &painter, int vertex, const QColor &penColor,
-                                   const QColor &brushColor)
+void NetworkDisplay::drawHighlight(
+    QPainter &painter, int vertex, const QColor &penColor, const QColor &brushColor)
 {
     painter.setPen(cosmeticPen(penColor));
     painter.setBrush(brushColor);
     painter.drawEllipse(
         QRectF(truncated(vertexX[vertex] - HighlightInset, vertexY[vertex] - HighlightInset),
-               QSizeF(HighlightSize, HighlightSize)));
+            QSizeF(HighlightSize, HighlightSize)));
 }
 
 // Walks the path back from the destination. The chain is bounded: the endpoints may have
@@ -191,7 +191,7 @@ void NetworkDisplay::drawPathFound(QPainter &painter)
         if (!isVertex(p))
             break;
         drawSingleLine(painter, truncated(vertexX[v] + VertexCentre, vertexY[v] + VertexCentre),
-                       truncated(vertexX[p] + VertexCentre, vertexY[p] + VertexCentre));
+            truncated(vertexX[p] + VertexCentre, vertexY[p] + VertexCentre));
         if (p == sourceVertex)
             break;
         v = p;
@@ -200,8 +200,9 @@ void NetworkDisplay::drawPathFound(QPainter &painter)
     painter.setPen(cosmeticPen(PathMessageColor));
     painter.setBrush(Qt::NoBrush);
     painter.setFont(messageFont(18));
-    painter.drawText(QPointF(50, 450), tr("Path Found !! The optimal path load is ")
-                         + QString::number(distance[destinationVertex]));
+    painter.drawText(QPointF(50, 450),
+        tr("Path Found !! The optimal path load is ")
+            + QString::number(distance[destinationVertex]));
 }
 
 void NetworkDisplay::drawNoPath(QPainter &painter)

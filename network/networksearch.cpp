@@ -130,8 +130,8 @@ void NetworkDisplay::moveShot()
             grand();
             link->factor = randomFactor;
             if (passesLoadTest()) {
-                appendActiveLink(j, Link {link->target, link->weight, vertexX[j], vertexY[j],
-                                          randomFactor});
+                appendActiveLink(
+                    j, Link {link->target, link->weight, vertexX[j], vertexY[j], randomFactor});
                 ++passingLinks;
             }
         }

@@ -10,8 +10,7 @@ class CoutCapture
 public:
     CoutCapture()
         : saved(std::cout.rdbuf(buffer.rdbuf()))
-    {
-    }
+    { }
     ~CoutCapture() { std::cout.rdbuf(saved); }
     CoutCapture(const CoutCapture &) = delete;
     CoutCapture &operator=(const CoutCapture &) = delete;

@@ -10,8 +10,7 @@ class NetworkDisplayProbe
 public:
     explicit NetworkDisplayProbe(NetworkDisplay &view)
         : view(view)
-    {
-    }
+    { }
 
     auto &links() { return view.links; }
     auto &activeLinks() { return view.activeLinks; }
@@ -35,7 +34,10 @@ public:
     QTimer *searchTimer() { return view.searchTimer; }
 
     void appendActiveLink(int source, const Link &link) { view.appendActiveLink(source, link); }
-    void findShortestPath(int source, int destination) { view.findShortestPath(source, destination); }
+    void findShortestPath(int source, int destination)
+    {
+        view.findShortestPath(source, destination);
+    }
     void moveShot() { view.moveShot(); }
 
     // Makes every link of the topology usable once, as a cycle at load 0 would.

@@ -5,8 +5,7 @@
 
 RecordingEngine::RecordingEngine()
     : QPaintEngine(QPaintEngine::AllFeatures)
-{
-}
+{ }
 
 bool RecordingEngine::begin(QPaintDevice *)
 {
@@ -111,8 +110,7 @@ void RecordingEngine::drawPixmap(const QRectF &, const QPixmap &, const QRectF &
 
 PaintRecorder::PaintRecorder(const QSize &size)
     : size(size)
-{
-}
+{ }
 
 QList<PaintOp> PaintRecorder::ops(PaintOp::Kind kind) const
 {

@@ -30,7 +30,8 @@ OracleResult oracleShortestPath(const OracleInput &input)
             double cost = 10000;
             for (const Link &link : input.activeLinks[current]) {
                 if (link.target == j) {
-                    cost = double(input.trafficLoad) * double(input.randomFactor) + double(link.weight);
+                    cost = double(input.trafficLoad) * double(input.randomFactor)
+                        + double(link.weight);
                     break;
                 }
             }

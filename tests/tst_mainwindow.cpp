@@ -81,7 +81,8 @@ void MainWindowTest::ctrlQEndsTheEventLoop()
 {
     QApplication::setActiveWindow(board);
     QVERIFY(QTest::qWaitForWindowActive(board));
-    QTimer::singleShot(0, board, [this] { QTest::keyClick(board, Qt::Key_Q, Qt::ControlModifier); });
+    QTimer::singleShot(
+        0, board, [this] { QTest::keyClick(board, Qt::Key_Q, Qt::ControlModifier); });
     QTimer::singleShot(5000, qApp, [] { QCoreApplication::exit(1); }); // guard against a hang
     QCOMPARE(QCoreApplication::exec(), 0);
     QVERIFY(!board->isVisible());

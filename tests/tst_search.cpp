@@ -54,18 +54,18 @@ void SearchTest::wholeNetwork_data()
     QTest::addColumn<int>("load");
     QTest::addColumn<int>("distance");
     QTest::addColumn<QList<int>>("path"); // empty when unreachable
-    QTest::addColumn<int>("steps");       // -2: not checked
+    QTest::addColumn<int>("steps"); // -2: not checked
 
     QTest::newRow("0-1 load 0") << 0 << 1 << 0 << 72 << QList<int> {0, 2, 1} << 2;
     QTest::newRow("0-1 load 10") << 0 << 1 << 10 << 92 << QList<int> {0, 2, 1} << -2;
     QTest::newRow("0-2 neighbour") << 0 << 2 << 0 << 26 << QList<int> {0, 2} << 0;
     QTest::newRow("0-5 cost exactly 99") << 0 << 5 << 10 << 99 << QList<int> {0, 5} << -2;
-    QTest::newRow("0-19 load 0") << 0 << 19 << 0 << 189
-                                 << QList<int> {0, 2, 3, 7, 18, 17, 19} << 16;
-    QTest::newRow("0-19 load 10") << 0 << 19 << 10 << 249
-                                  << QList<int> {0, 2, 3, 7, 18, 17, 19} << -2;
-    QTest::newRow("19-0 load 0") << 19 << 0 << 0 << 155
-                                 << QList<int> {19, 17, 18, 7, 3, 2, 0} << -2;
+    QTest::newRow("0-19 load 0") << 0 << 19 << 0 << 189 << QList<int> {0, 2, 3, 7, 18, 17, 19}
+                                 << 16;
+    QTest::newRow("0-19 load 10") << 0 << 19 << 10 << 249 << QList<int> {0, 2, 3, 7, 18, 17, 19}
+                                  << -2;
+    QTest::newRow("19-0 load 0") << 19 << 0 << 0 << 155 << QList<int> {19, 17, 18, 7, 3, 2, 0}
+                                 << -2;
     QTest::newRow("0-5 load 39") << 0 << 5 << 39 << 662
                                  << QList<int> {0, 2, 3, 7, 18, 17, 15, 14, 12, 5} << -2;
     QTest::newRow("0-5 load 40") << 0 << 5 << 40 << 10000 << QList<int> {} << 1000000;
@@ -97,8 +97,8 @@ void SearchTest::wholeNetwork()
         QCOMPARE(QString::fromStdString(capture.text()), unreachedReport(source, destination));
     } else {
         QCOMPARE(pathTo(probe, destination), path);
-        QCOMPARE(QString::fromStdString(capture.text()),
-                 reachedReport(source, destination, distance));
+        QCOMPARE(
+            QString::fromStdString(capture.text()), reachedReport(source, destination, distance));
     }
     if (steps != -2)
         QCOMPARE(probe.searchSteps(), steps);
@@ -119,8 +119,8 @@ void SearchTest::handMadeNetworks_data()
     QTest::newRow("each hop truncated") << "0>1:10 1>2:10 2>3:10" << 1 << 0.5f << 3 << 30 << 2;
     QTest::newRow("57.9 improves 58 to 57")
         << "0>2:1 0>3:1 2>1:57 3>1:56" << 1 << 0.9f << 1 << 57 << 3;
-    QTest::newRow("tie goes to the lower vertex") << "0>3:5 0>2:5 2>1:5 3>1:5" << 0 << 1.0f << 1
-                                                  << 10 << 2;
+    QTest::newRow("tie goes to the lower vertex")
+        << "0>3:5 0>2:5 2>1:5 3>1:5" << 0 << 1.0f << 1 << 10 << 2;
     QTest::newRow("no link at all") << "" << 0 << 1.0f << 7 << 10000 << -1;
     QTest::newRow("links beyond the cap") << "0>1:100 1>2:5" << 0 << 1.0f << 2 << 10000 << -1;
 }
@@ -202,13 +202,14 @@ void SearchTest::matchesLiteralSearch()
         (isReached ? reached : unreached) += 1;
 
         const OracleResult expected = oracleShortestPath(input);
-        const QByteArray context = QStringLiteral("seed %1, round %2").arg(seed).arg(round).toLatin1();
-        QVERIFY2(std::equal(expected.distance.begin(), expected.distance.end(),
-                            probe.distance().begin()),
-                 context);
+        const QByteArray context
+            = QStringLiteral("seed %1, round %2").arg(seed).arg(round).toLatin1();
+        QVERIFY2(std::equal(
+                     expected.distance.begin(), expected.distance.end(), probe.distance().begin()),
+            context);
         QVERIFY2(std::equal(expected.predecessor.begin(), expected.predecessor.end(),
-                            probe.predecessor().begin()),
-                 context);
+                     probe.predecessor().begin()),
+            context);
         QVERIFY2(expected.searchSteps == probe.searchSteps(), context);
         QVERIFY2(expected.report == capture.text(), context);
     }

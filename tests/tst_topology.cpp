@@ -78,12 +78,14 @@ void TopologyTest::vertexPosition_data()
     QTest::addColumn<float>("x");
     QTest::addColumn<float>("y");
 
+    // clang-format off
     const float positions[][2] = {
-        {12, 7.4f},     {150, 74},      {300, 40.7f},   {420, 81.4f},   {564, 25.9f},
-        {48, 140.6f},   {168, 162.8f},  {588, 125.8f},  {468, 173.9f},  {288, 199.8f},
-        {390, 247.9f},  {294, 99.9f},   {90, 270.1f},   {192, 284.9f},  {24, 392.2f},
-        {222, 388.5f},  {300, 325.6f},  {420, 358.9f},  {534, 292.3f},  {558, 407},
+        {12, 7.4f},    {150, 74},     {300, 40.7f},  {420, 81.4f},  {564, 25.9f},
+        {48, 140.6f},  {168, 162.8f}, {588, 125.8f}, {468, 173.9f}, {288, 199.8f},
+        {390, 247.9f}, {294, 99.9f},  {90, 270.1f},  {192, 284.9f}, {24, 392.2f},
+        {222, 388.5f}, {300, 325.6f}, {420, 358.9f}, {534, 292.3f}, {558, 407},
     };
+    // clang-format on
     for (int v = 0; v < 20; ++v)
         QTest::addRow("vertex %d", v) << v << positions[v][0] << positions[v][1];
 }
@@ -107,7 +109,8 @@ void TopologyTest::linksFormSymmetricPairs()
         for (const auto &link : probe.links()[source]) {
             QVERIFY(link->target >= 0 && link->target < 20);
             QVERIFY(link->target != source);
-            const bool unique = weightOf.emplace(std::pair(source, link->target), link->weight).second;
+            const bool unique
+                = weightOf.emplace(std::pair(source, link->target), link->weight).second;
             QVERIFY2(unique, "two links for one ordered pair");
             ++outDegree[source];
             ++inDegree[link->target];

@@ -1,0 +1,397 @@
+#include "coutcapture.h"
+#include "networkdisplayprobe.h"
+#include "scripteddraws.h"
+
+#include <QPaintEvent>
+#include <QSignalSpy>
+#include <QtTest>
+
+#include <climits>
+#include <functional>
+
+namespace {
+
+// Counts the paints a shown widget receives.
+class PaintCounter : public QObject
+{
+public:
+    explicit PaintCounter(QWidget *widget) { widget->installEventFilter(this); }
+    int count = 0;
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint)
+            ++count;
+        return false;
+    }
+};
+
+int totalSize(const std::array<std::vector<std::unique_ptr<Link>>, 50> &lists)
+{
+    int total = 0;
+    for (const auto &list : lists)
+        total += int(list.size());
+    return total;
+}
+
+} // namespace
+
+// One search cycle from shoot() to its signals, and the view's control slots around it.
+class SearchCycleTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void loadTest_data();
+    void loadTest();
+    void equalEndpoints_data();
+    void equalEndpoints();
+    void cyclesAccumulate();
+    void factorsFollowTheDraws();
+    void staleOutcome_data();
+    void staleOutcome();
+    void oneCyclePerShoot();
+
+    void clamping_data();
+    void clamping();
+    void setgrandRepaintsEveryTime();
+    void shootWhilePending();
+    void gameOverWhilePending();
+    void gameOverTwice();
+    void restartFromEveryState_data();
+    void restartFromEveryState();
+
+private:
+    int paintsDuring(const std::function<void()> &action);
+
+    NetworkDisplay *view = nullptr;
+    NetworkDisplayProbe *probe = nullptr;
+};
+
+void SearchCycleTest::initTestCase()
+{
+    ScriptedDraws::install();
+    // The first random draw of the process seeds and discards one value; get it out of the way
+    // so every cycle below makes exactly one draw per link.
+    NetworkDisplay seeded;
+    seeded.setgrand(true);
+    seeded.grand();
+}
+
+void SearchCycleTest::init()
+{
+    view = new NetworkDisplay;
+    probe = new NetworkDisplayProbe(*view);
+    ScriptedDraws::queue.clear();
+}
+
+void SearchCycleTest::cleanup()
+{
+    delete probe;
+    delete view;
+}
+
+int SearchCycleTest::paintsDuring(const std::function<void()> &action)
+{
+    view->resize(800, 600);
+    view->show();
+    if (!QTest::qWaitForWindowExposed(view))
+        return -1;
+    QCoreApplication::processEvents();
+    PaintCounter counter(view);
+    action();
+    QCoreApplication::processEvents();
+    return counter.count;
+}
+
+void SearchCycleTest::loadTest_data()
+{
+    QTest::addColumn<int>("load");
+    QTest::addColumn<int>("passing");
+    QTest::addColumn<bool>("reported");
+
+    QTest::newRow("49: every link passes") << 49 << 64 << true;
+    QTest::newRow("50: none passes") << 50 << 0 << false;
+    QTest::newRow("huge load") << INT_MAX << 0 << false;
+}
+
+void SearchCycleTest::loadTest()
+{
+    QFETCH(int, load);
+    QFETCH(int, passing);
+    QFETCH(bool, reported);
+
+    view->setVertex2(19);
+    view->setLoad(load);
+    QSignalSpy missed(view, &NetworkDisplay::missed);
+    CoutCapture capture;
+    probe->moveShot();
+
+    QCOMPARE(totalSize(probe->activeLinks()), passing);
+    QCOMPARE(!capture.text().empty(), reported);
+    QCOMPARE(probe->pathFound(), reported);
+    QCOMPARE(probe->noPath(), !reported);
+    QCOMPARE(missed.count(), 1);
+    QCOMPARE(probe->randomFactor(), 1.0f);
+}
+
+void SearchCycleTest::equalEndpoints_data()
+{
+    QTest::addColumn<int>("load");
+    QTest::addColumn<bool>("sameEndpoints");
+
+    QTest::newRow("links pass") << 0 << true;
+    QTest::newRow("no link passes") << 50 << false;
+}
+
+void SearchCycleTest::equalEndpoints()
+{
+    QFETCH(int, load);
+    QFETCH(bool, sameEndpoints);
+
+    view->setVertex(7);
+    view->setVertex2(7);
+    view->setLoad(load);
+    CoutCapture capture;
+    probe->moveShot();
+
+    QVERIFY(capture.text().empty());
+    QCOMPARE(probe->sameEndpoints(), sameEndpoints);
+    QCOMPARE(probe->noPath(), !sameEndpoints);
+    QVERIFY(!probe->pathFound());
+}
+
+void SearchCycleTest::cyclesAccumulate()
+{
+    view->setVertex2(19);
+    CoutCapture capture;
+    probe->moveShot();
+    probe->pathFound() = false;
+
+    // Second cycle: random effect on at load 60; only the very last link draws a factor low
+    // enough to pass. The search still sees every link from the first cycle, at that factor.
+    view->setLoad(60);
+    view->setgrand(true);
+    ScriptedDraws::queue = QList<int>(63, RandomSource::MaxDraw) << 0;
+    capture.clear();
+    probe->moveShot();
+
+    QCOMPARE(totalSize(probe->activeLinks()), 65);
+    QCOMPARE(int(probe->activeLinks()[19].size()), 2);
+    QCOMPARE(probe->activeLinks()[19][1]->factor, 0.0f);
+    QCOMPARE(probe->distance()[19], 189);
+    QVERIFY(probe->pathFound());
+}
+
+void SearchCycleTest::factorsFollowTheDraws()
+{
+    view->setgrand(true);
+    QList<int> draws;
+    for (int i = 0; i < 64; ++i)
+        draws << i * 500;
+    ScriptedDraws::queue = draws;
+    CoutCapture capture;
+    probe->moveShot();
+
+    int i = 0;
+    for (int v = 0; v < 20; ++v) {
+        for (const auto &link : probe->links()[v])
+            QCOMPARE(link->factor, float(draws[i++] / 32767.0));
+    }
+    QCOMPARE(probe->randomFactor(), probe->links()[19].back()->factor);
+}
+
+void SearchCycleTest::staleOutcome_data()
+{
+    QTest::addColumn<bool>("staleSame");
+    QTest::addColumn<bool>("stalePath");
+    QTest::addColumn<int>("closings");
+    QTest::addColumn<bool>("pathFound");
+
+    QTest::newRow("clean") << false << false << 1 << true;
+    QTest::newRow("stale path recomputed") << false << true << 1 << true;
+    QTest::newRow("stale same-endpoints") << true << false << 1 << false;
+    QTest::newRow("stale both") << true << true << 2 << true;
+}
+
+void SearchCycleTest::staleOutcome()
+{
+    QFETCH(bool, staleSame);
+    QFETCH(bool, stalePath);
+    QFETCH(int, closings);
+    QFETCH(bool, pathFound);
+
+    view->setVertex2(3);
+    probe->sameEndpoints() = staleSame;
+    probe->pathFound() = stalePath;
+    QList<QString> signalsSeen;
+    connect(view, &NetworkDisplay::missed, this, [&] { signalsSeen << "missed"; });
+    connect(view, &NetworkDisplay::canShoot, this,
+        [&](bool can) { signalsSeen << (can ? "canShoot(true)" : "canShoot(false)"); });
+    connect(view, &NetworkDisplay::hit, this, [&] { signalsSeen << "hit"; });
+    CoutCapture capture;
+    view->shoot();
+    signalsSeen.clear();
+    probe->moveShot();
+
+    QList<QString> expected;
+    for (int i = 0; i < closings; ++i)
+        expected << "missed"
+                 << "canShoot(true)";
+    QCOMPARE(signalsSeen, expected);
+    QCOMPARE(probe->pathFound(), pathFound);
+    QVERIFY(!view->isSearchRunning());
+    QVERIFY(!capture.text().empty());
+}
+
+void SearchCycleTest::oneCyclePerShoot()
+{
+    view->setVertex2(1);
+    QSignalSpy missed(view, &NetworkDisplay::missed);
+    QSignalSpy canShoot(view, &NetworkDisplay::canShoot);
+    CoutCapture capture;
+    view->shoot();
+    QVERIFY(view->isSearchRunning());
+    view->setLoad(10); // current at the moment the cycle runs
+    QTRY_COMPARE(missed.count(), 1);
+    QTest::qWait(30);
+    QCOMPARE(missed.count(), 1);
+    QCOMPARE(canShoot.count(), 2);
+    QCOMPARE(canShoot.at(0).at(0).toBool(), false);
+    QCOMPARE(canShoot.at(1).at(0).toBool(), true);
+    QVERIFY(!view->isSearchRunning());
+    QCOMPARE(probe->distance()[1], 92);
+    QCOMPARE(capture.text(),
+        std::string("\nThe shortest Distance from start 0 to destination 1 is 92\n"
+                    "The Path is as follows:\n\n"));
+}
+
+void SearchCycleTest::clamping_data()
+{
+    QTest::addColumn<int>("which"); // 0 source, 1 destination, 2 load
+    QTest::addColumn<int>("value");
+    QTest::addColumn<int>("stored");
+
+    const int extremes[] = {INT_MIN, -3, -1, 0, 7, 19, 20, 25, 250, INT_MAX};
+    for (int which = 0; which < 3; ++which) {
+        for (int value : extremes) {
+            const int stored = which == 2 ? std::max(value, 0) : std::clamp(value, 0, 19);
+            QTest::addRow("%s %d",
+                which == 0       ? "source"
+                    : which == 1 ? "destination"
+                                 : "load",
+                value)
+                << which << value << stored;
+        }
+    }
+}
+
+void SearchCycleTest::clamping()
+{
+    QFETCH(int, which);
+    QFETCH(int, value);
+    QFETCH(int, stored);
+
+    using Setter = void (NetworkDisplay::*)(int);
+    using Signal = void (NetworkDisplay::*)(int);
+    const Setter setters[]
+        = {&NetworkDisplay::setVertex, &NetworkDisplay::setVertex2, &NetworkDisplay::setLoad};
+    const Signal changes[] = {&NetworkDisplay::vertexChanged, &NetworkDisplay::vertexChanged2,
+        &NetworkDisplay::loadChanged};
+    int *fields[] = {&probe->sourceVertex(), &probe->destinationVertex(), &probe->trafficLoad()};
+
+    QSignalSpy spy(view, changes[which]);
+    const int paints = paintsDuring([&] { (view->*setters[which])(value); });
+    QCOMPARE(*fields[which], stored);
+    const bool changed = stored != 0;
+    QCOMPARE(spy.count(), changed ? 1 : 0);
+    if (changed)
+        QCOMPARE(spy.at(0).at(0).toInt(), stored);
+    QCOMPARE(paints, changed ? 1 : 0);
+
+    // The same value again: no signal, no repaint.
+    QCOMPARE(paintsDuring([&] { (view->*setters[which])(value); }), 0);
+    QCOMPARE(spy.count(), changed ? 1 : 0);
+}
+
+void SearchCycleTest::setgrandRepaintsEveryTime()
+{
+    QCOMPARE(paintsDuring([this] { view->setgrand(true); }), 1);
+    QCOMPARE(paintsDuring([this] { view->setgrand(true); }), 1);
+    QVERIFY(probe->randomEffect());
+    QCOMPARE(paintsDuring([this] { view->setgrand(false); }), 1);
+    QVERIFY(!probe->randomEffect());
+}
+
+void SearchCycleTest::shootWhilePending()
+{
+    QSignalSpy canShoot(view, &NetworkDisplay::canShoot);
+    view->shoot();
+    view->shoot();
+    QCOMPARE(canShoot.count(), 1);
+    QVERIFY(view->isSearchRunning());
+}
+
+void SearchCycleTest::gameOverWhilePending()
+{
+    QSignalSpy missed(view, &NetworkDisplay::missed);
+    QSignalSpy canShoot(view, &NetworkDisplay::canShoot);
+    CoutCapture capture;
+    view->shoot();
+    view->setGameOver();
+    QVERIFY(!view->isSearchRunning());
+    QVERIFY(view->isGameEnded());
+    QTest::qWait(30);
+    QCOMPARE(missed.count(), 0);
+    QCOMPARE(canShoot.count(), 1);
+    QVERIFY(capture.text().empty());
+    QVERIFY(probe->activeLinks()[0].empty());
+}
+
+void SearchCycleTest::gameOverTwice()
+{
+    QCOMPARE(paintsDuring([this] { view->setGameOver(); }), 1);
+    QCOMPARE(paintsDuring([this] { view->setGameOver(); }), 0);
+    QVERIFY(view->isGameEnded());
+}
+
+void SearchCycleTest::restartFromEveryState_data()
+{
+    QTest::addColumn<bool>("pending");
+    QTest::addColumn<bool>("ended");
+
+    QTest::newRow("ready") << false << false;
+    QTest::newRow("searching") << true << false;
+    QTest::newRow("ended") << false << true;
+    QTest::newRow("ended while searching") << true << true;
+}
+
+void SearchCycleTest::restartFromEveryState()
+{
+    QFETCH(bool, pending);
+    QFETCH(bool, ended);
+
+    if (ended)
+        view->setGameOver();
+    if (pending) {
+        view->shoot(); // the series state does not stop a direct shoot()
+        QVERIFY(view->isSearchRunning());
+    }
+    QSignalSpy canShoot(view, &NetworkDisplay::canShoot);
+    QSignalSpy missed(view, &NetworkDisplay::missed);
+    QCOMPARE(paintsDuring([this] { view->restartGame(); }), 1);
+    QCOMPARE(canShoot.count(), 1);
+    QCOMPARE(canShoot.at(0).at(0).toBool(), true);
+    QVERIFY(!view->isSearchRunning());
+    QVERIFY(!view->isGameEnded());
+    QTest::qWait(20);
+    QCOMPARE(missed.count(), 0);
+}
+
+QTEST_MAIN(SearchCycleTest)
+#include "tst_searchcycle.moc"
