@@ -47,6 +47,7 @@ private slots:
     void init();
     void cleanup();
 
+    void metaObject();
     void loadTest_data();
     void loadTest();
     void equalEndpoints_data();
@@ -107,6 +108,48 @@ int SearchCycleTest::paintsDuring(const std::function<void()> &action)
     action();
     QCoreApplication::processEvents();
     return counter.count;
+}
+
+void SearchCycleTest::metaObject()
+{
+    const QMetaObject &meta = NetworkDisplay::staticMetaObject;
+    QCOMPARE(meta.className(), "NetworkDisplay");
+    QCOMPARE(meta.propertyCount(), meta.propertyOffset());
+    QCOMPARE(meta.enumeratorCount(), meta.enumeratorOffset());
+    QCOMPARE(meta.classInfoCount(), meta.classInfoOffset());
+
+    const QStringList expected {
+        "signal hit()",
+        "signal missed()",
+        "signal vertexChanged(int newVertex)",
+        "signal vertexChanged2(int newVertex2)",
+        "signal loadChanged(int newLoad)",
+        "signal canShoot(bool can)",
+        "public setVertex(int vertex)",
+        "public setVertex2(int vertex2)",
+        "public setLoad(int load)",
+        "public setgrand(bool randCheckBox)",
+        "public grand()",
+        "public shoot()",
+        "public newTarget()",
+        "public setGameOver()",
+        "public restartGame()",
+        "private moveShot()",
+    };
+    QStringList actual;
+    for (int i = meta.methodOffset(); i < meta.methodCount(); ++i) {
+        const QMetaMethod method = meta.method(i);
+        QStringList parameters;
+        for (int p = 0; p < method.parameterCount(); ++p)
+            parameters << QString::fromLatin1(
+                method.parameterTypeName(p) + ' ' + method.parameterNames().at(p));
+        const QString kind = method.methodType() == QMetaMethod::Signal ? "signal"
+            : method.access() == QMetaMethod::Public                    ? "public"
+                                                                        : "private";
+        QCOMPARE(method.returnType(), int(QMetaType::Void));
+        actual << QStringLiteral("%1 %2(%3)").arg(kind, method.name(), parameters.join(", "));
+    }
+    QCOMPARE(actual, expected);
 }
 
 void SearchCycleTest::loadTest_data()
