@@ -1,5 +1,5 @@
 // Times one full paint of the 800 x 600 view into a raster image, plain and with the outcome of
-// a search (the best path and its message) drawn over the network.
+// a search (the best path and its message) drawn over the network, and with every link saturated.
 
 #include "coutcapture.h"
 #include "networkdisplayprobe.h"
@@ -11,7 +11,7 @@
 
 namespace {
 
-void paint(benchmark::State &state, bool withOutcome)
+void paint(benchmark::State &state, bool withOutcome, int load)
 {
     NetworkDisplay view;
     NetworkDisplayProbe probe(view);
@@ -21,6 +21,7 @@ void paint(benchmark::State &state, bool withOutcome)
         CoutCapture discard;
         probe.moveShot();
     }
+    view.setLoad(load);
     QImage image(800, 600, QImage::Format_ARGB32_Premultiplied);
     for (auto _ : state) {
         probe.pathFound() = withOutcome; // painting clears the flag it shows
@@ -31,8 +32,10 @@ void paint(benchmark::State &state, bool withOutcome)
 
 } // namespace
 
-BENCHMARK_CAPTURE(paint, network, false)->Unit(benchmark::kMicrosecond);
-BENCHMARK_CAPTURE(paint, with_path_overlay, true)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(paint, network, false, 0)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(paint, with_path_overlay, true, 0)->Unit(benchmark::kMicrosecond);
+// Every link saturated: 64 dashed, 2-pixel lines with round caps.
+BENCHMARK_CAPTURE(paint, saturated, false, 99)->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char **argv)
 {
