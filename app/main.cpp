@@ -26,9 +26,10 @@ bool displayMissing()
 int main(int argc, char **argv)
 {
     if (displayMissing()) {
-        std::fputs("netroute: no display found (DISPLAY is not set); to run it headless use "
-                   "xvfb-run build/netroute\n",
-            stderr);
+        std::fprintf(stderr,
+            "netroute: no display found (DISPLAY is not set); to run it headless use "
+            "xvfb-run %s\n",
+            argv[0]);
         return 1;
     }
 

@@ -13,7 +13,8 @@
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
-    const QString path = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("screenshot.png");
+    const QString path
+        = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("screenshot.png");
 
     MainBoard board;
     board.setGeometry(QRect(100, 100, 800, 560));

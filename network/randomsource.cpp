@@ -42,8 +42,3 @@ void RandomSource::setFunctions(SeedFunction seed, DrawFunction draw)
     seedFunction = seed;
     drawFunction = draw;
 }
-
-void RandomSource::restoreDefaults()
-{
-    setFunctions(standardSeed, standardDraw);
-}

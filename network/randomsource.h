@@ -16,7 +16,6 @@ public:
     static unsigned int secondsSinceMidnight();
 
     static void setFunctions(SeedFunction seedFunction, DrawFunction drawFunction);
-    static void restoreDefaults();
 
 private:
     static SeedFunction seedFunction;

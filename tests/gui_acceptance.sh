@@ -13,6 +13,15 @@ for tool in Xvfb xdotool xwininfo; do
 done
 unset QT_QPA_PLATFORM
 
+# Without any display the program must say so in one line, not abort inside Qt.
+status=0
+message=$(env -u DISPLAY -u WAYLAND_DISPLAY "$app" 2>&1 >/dev/null) || status=$?
+if [ "$status" -ne 1 ] || [ "$(wc -l <<<"$message")" -ne 1 ] || ! grep -q xvfb-run <<<"$message"; then
+    echo "FAIL: with no display: exit code $status, message: $message"
+    exit 1
+fi
+echo "with no display: $message"
+
 work=$(mktemp -d)
 xvfb_pid=
 app_pid=

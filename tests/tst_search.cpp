@@ -5,6 +5,8 @@
 #include <QRandomGenerator>
 #include <QtTest>
 
+#include <climits>
+
 namespace {
 
 QString reachedReport(int source, int destination, int distance)
@@ -45,6 +47,8 @@ private slots:
     void handMadeNetworks_data();
     void handMadeNetworks();
     void matchesLiteralSearch();
+    void refusesInvalidEndpoints_data();
+    void refusesInvalidEndpoints();
 };
 
 void SearchTest::wholeNetwork_data()
@@ -213,6 +217,35 @@ void SearchTest::matchesLiteralSearch()
         QVERIFY2(expected.searchSteps == probe.searchSteps(), context);
         QVERIFY2(expected.report == capture.text(), context);
     }
+}
+
+void SearchTest::refusesInvalidEndpoints_data()
+{
+    QTest::addColumn<int>("source");
+    QTest::addColumn<int>("destination");
+
+    QTest::newRow("equal") << 3 << 3;
+    QTest::newRow("negative source") << -1 << 5;
+    QTest::newRow("destination past the vertices") << 0 << 20;
+    QTest::newRow("INT_MIN") << INT_MIN << 0;
+}
+
+// The cycle never passes these; the search leaves everything as it was and prints nothing.
+void SearchTest::refusesInvalidEndpoints()
+{
+    QFETCH(int, source);
+    QFETCH(int, destination);
+
+    NetworkDisplay view;
+    NetworkDisplayProbe probe(view);
+    probe.activateAllLinks();
+    probe.predecessor().fill(-1);
+    probe.searchSteps() = 42;
+    CoutCapture capture;
+    probe.findShortestPath(source, destination);
+    QVERIFY(capture.text().empty());
+    QCOMPARE(probe.searchSteps(), 42);
+    QCOMPARE(probe.distance()[0], 0);
 }
 
 QTEST_MAIN(SearchTest)
