@@ -166,34 +166,32 @@ bool NetworkDisplay::isVertex(int vertex) const
     return vertex >= 0 && vertex < vertexCount;
 }
 
+// Stores a value that differs from the current one and repaints; false when nothing changed.
+bool NetworkDisplay::storeIfChanged(int &field, int value)
+{
+    if (value == field)
+        return false;
+    field = value;
+    update(wholeRect());
+    return true;
+}
+
 void NetworkDisplay::setVertex(int vertex)
 {
-    vertex = clampVertex(vertex);
-    if (vertex == sourceVertex)
-        return;
-    sourceVertex = vertex;
-    update(wholeRect());
-    emit vertexChanged(sourceVertex);
+    if (storeIfChanged(sourceVertex, clampVertex(vertex)))
+        emit vertexChanged(sourceVertex);
 }
 
 void NetworkDisplay::setVertex2(int vertex2)
 {
-    vertex2 = clampVertex(vertex2);
-    if (vertex2 == destinationVertex)
-        return;
-    destinationVertex = vertex2;
-    update(wholeRect());
-    emit vertexChanged2(destinationVertex);
+    if (storeIfChanged(destinationVertex, clampVertex(vertex2)))
+        emit vertexChanged2(destinationVertex);
 }
 
 void NetworkDisplay::setLoad(int load)
 {
-    load = std::max(load, 0);
-    if (load == trafficLoad)
-        return;
-    trafficLoad = load;
-    update(wholeRect());
-    emit loadChanged(trafficLoad);
+    if (storeIfChanged(trafficLoad, std::max(load, 0)))
+        emit loadChanged(trafficLoad);
 }
 
 void NetworkDisplay::setgrand(bool randCheckBox)

@@ -65,6 +65,7 @@ private:
     void buildTopology();
     int clampVertex(int vertex) const;
     bool isVertex(int vertex) const;
+    bool storeIfChanged(int &field, int value);
 
     // Search and search cycle
     void findShortestPath(int source, int destination);

@@ -47,6 +47,8 @@ private slots:
     void handMadeNetworks_data();
     void handMadeNetworks();
     void matchesLiteralSearch();
+    void reportIsFlushed_data();
+    void reportIsFlushed();
     void refusesInvalidEndpoints_data();
     void refusesInvalidEndpoints();
 };
@@ -217,6 +219,49 @@ void SearchTest::matchesLiteralSearch()
         QVERIFY2(expected.searchSteps == probe.searchSteps(), context);
         QVERIFY2(expected.report == capture.text(), context);
     }
+}
+
+void SearchTest::reportIsFlushed_data()
+{
+    QTest::addColumn<int>("destination");
+    QTest::addColumn<int>("load");
+
+    QTest::newRow("reached") << 1 << 0;
+    QTest::newRow("unreachable") << 5 << 40;
+}
+
+// A killed process must not lose a report: the stream is flushed after its first line and at
+// its end.
+void SearchTest::reportIsFlushed()
+{
+    QFETCH(int, destination);
+    QFETCH(int, load);
+
+    struct SyncRecorder : std::stringbuf
+    {
+        std::vector<size_t> syncedAt;
+        int sync() override
+        {
+            syncedAt.push_back(str().size());
+            return 0;
+        }
+    } recorder;
+
+    NetworkDisplay view;
+    NetworkDisplayProbe probe(view);
+    probe.activateAllLinks();
+    probe.trafficLoad() = load;
+    probe.predecessor().fill(-1);
+    std::streambuf *saved = std::cout.rdbuf(&recorder);
+    probe.findShortestPath(0, destination);
+    std::cout.rdbuf(saved);
+
+    const std::string report = recorder.str();
+    const size_t firstLineEnd = report.find('\n', 1) + 1;
+    QVERIFY(std::find(recorder.syncedAt.begin(), recorder.syncedAt.end(), firstLineEnd)
+        != recorder.syncedAt.end());
+    QVERIFY(!recorder.syncedAt.empty());
+    QCOMPARE(recorder.syncedAt.back(), report.size());
 }
 
 void SearchTest::refusesInvalidEndpoints_data()
