@@ -116,6 +116,8 @@ bool NetworkDisplay::passesLoadTest() const
 void NetworkDisplay::appendActiveLink(int source, const Link &link)
 {
     activeLinks[source].push_back(std::make_unique<Link>(link));
+    if (link.target < 0 || link.target >= VertexCapacity)
+        return; // leads to no vertex: the search never looks for it
     const Link *&first = firstActiveLink[source][link.target];
     if (!first)
         first = activeLinks[source].back().get();
