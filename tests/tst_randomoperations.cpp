@@ -231,6 +231,8 @@ void RandomOperationsTest::nothingBreaks()
         } else {
             QVERIFY2(printedReports <= cycles, where);
         }
+        if ((step + 1) % 1000000 == 0)
+            qInfo("%d operations done", step + 1);
     }
     qInfo("%d operations: %d reports, %d paints, %d active link records", operations, reports,
         paints, totalActiveLinks(probe));
