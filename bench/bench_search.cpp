@@ -75,11 +75,7 @@ void oracle(benchmark::State &state, Case c, bool aged)
     auto view = makeView(c, aged);
     NetworkDisplayProbe probe(*view);
     OracleInput input;
-    input.activeLinks.resize(20);
-    for (int v = 0; v < 20; ++v) {
-        for (const auto &link : probe.activeLinks()[v])
-            input.activeLinks[v].push_back(*link);
-    }
+    input.activeLinks = probe.copies(probe.activeLinks());
     input.trafficLoad = c.load;
     input.destination = c.destination;
     for (auto _ : state)

@@ -4,6 +4,8 @@
 
 #include <QTimer>
 
+#include <vector>
+
 // Reaches into a NetworkDisplay's private state so tests can check and arrange it.
 class NetworkDisplayProbe
 {
@@ -39,6 +41,25 @@ public:
         view.findShortestPath(source, destination);
     }
     void moveShot() { view.moveShot(); }
+
+    int activeLinkRecordCount()
+    {
+        int total = 0;
+        for (const auto &list : view.activeLinks)
+            total += int(list.size());
+        return total;
+    }
+
+    // Plain copies of the given per-vertex lists, for the reference search.
+    template<typename Lists> std::vector<std::vector<Link>> copies(const Lists &lists)
+    {
+        std::vector<std::vector<Link>> result(view.vertexCount);
+        for (int v = 0; v < view.vertexCount; ++v) {
+            for (const auto &link : lists[v])
+                result[v].push_back(*link);
+        }
+        return result;
+    }
 
     // Makes every link of the topology usable once, as a cycle at load 0 would.
     void activateAllLinks()

@@ -101,11 +101,7 @@ std::string ControlPanelTest::expectedReport(int destination) const
     NetworkDisplay fresh;
     NetworkDisplayProbe probe(fresh);
     OracleInput input;
-    input.activeLinks.resize(20);
-    for (int v = 0; v < 20; ++v) {
-        for (const auto &link : probe.links()[v])
-            input.activeLinks[v].push_back(*link);
-    }
+    input.activeLinks = probe.copies(probe.links());
     input.destination = destination;
     return oracleShortestPath(input).report;
 }

@@ -27,14 +27,6 @@ protected:
     }
 };
 
-int totalSize(const std::array<std::vector<std::unique_ptr<Link>>, 50> &lists)
-{
-    int total = 0;
-    for (const auto &list : lists)
-        total += int(list.size());
-    return total;
-}
-
 } // namespace
 
 // One search cycle from shoot() to its signals, and the view's control slots around it.
@@ -177,7 +169,7 @@ void SearchCycleTest::loadTest()
     CoutCapture capture;
     probe->moveShot();
 
-    QCOMPARE(totalSize(probe->activeLinks()), passing);
+    QCOMPARE(probe->activeLinkRecordCount(), passing);
     QCOMPARE(!capture.text().empty(), reported);
     QCOMPARE(probe->pathFound(), reported);
     QCOMPARE(probe->noPath(), !reported);
@@ -226,7 +218,7 @@ void SearchCycleTest::cyclesAccumulate()
     capture.clear();
     probe->moveShot();
 
-    QCOMPARE(totalSize(probe->activeLinks()), 65);
+    QCOMPARE(probe->activeLinkRecordCount(), 65);
     QCOMPARE(int(probe->activeLinks()[19].size()), 2);
     QCOMPARE(probe->activeLinks()[19][1]->factor, 0.0f);
     QCOMPARE(probe->distance()[19], 189);
