@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QRect>
 #include <QWidget>
 
 class QLCDNumber;
@@ -11,6 +12,9 @@ class MainBoard : public QWidget
     Q_OBJECT
 
 public:
+    // Where the program first shows the window: at (100, 100), 800 x 560.
+    static constexpr QRect StartingGeometry {100, 100, 800, 560};
+
     explicit MainBoard(QWidget *parent = nullptr);
 
 protected slots:

@@ -5,6 +5,8 @@
 #include <QRegion>
 #include <QTimer>
 
+#include <cerrno>
+#include <cstring>
 #include <iostream>
 
 namespace {
@@ -14,6 +16,25 @@ constexpr double LoadLimit = 100;
 
 // Shared by every view: grand() seeds the generator on its first random draw only.
 bool grandSeedPending = true;
+
+// Standard output belongs to the process: a failure to write to it is told once, until a
+// report gets through again.
+bool reportFailureTold = false;
+
+// The search does not depend on the report, so a failed write only costs the report itself.
+void checkReportWritten(int error)
+{
+    if (std::cout) {
+        reportFailureTold = false;
+        return;
+    }
+    std::cout.clear(); // the next report tries again
+    if (reportFailureTold)
+        return;
+    reportFailureTold = true;
+    std::cerr << "netroute: cannot write the search report to standard output: "
+              << (error ? std::strerror(error) : "write error") << std::endl;
+}
 
 } // namespace
 
@@ -84,12 +105,14 @@ double NetworkDisplay::linkCost(int from, int to) const
 
 void NetworkDisplay::writeReport(int source, int destination) const
 {
+    errno = 0;
     std::cout << "\nThe shortest Distance from start " << source << " to destination "
               << destination << " is " << distance[destination] << std::endl;
     if (predecessor[destination] == NoPredecessor)
         std::cout << "\nNo Path from " << destination << " to " << source << ".\n";
     // Flushed again so that a report is never left in the buffer of a killed process.
     std::cout << "The Path is as follows:\n\n" << std::flush;
+    checkReportWritten(errno);
 }
 
 void NetworkDisplay::grand()
