@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The netroute developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Times one full paint of the 800 x 600 view into a raster image, plain and with the outcome of
 // a search (the best path and its message) drawn over the network, and with every link saturated.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The netroute developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Times the route search alone and the whole search cycle, on a destination that is reached
 // (0 to 19 at load 0) and one that is not (0 to 5 at load 40), on a fresh view and on one that
 // has already run 10,000 cycles; and the literal reference search on the same cases.

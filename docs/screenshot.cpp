@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The netroute developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Saves a picture of the real main window right after a search from vertex 0 to 19, with the
 // best path drawn, for the README. Usage: netroute-screenshot OUTPUT.png
 

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: The netroute developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+#
 # Starts the real netroute binary on a private X server, types on it through that server and
 # checks the window's geometry, the reports it prints, the end of a series, restart and exit.
 # Usage: gui_acceptance.sh PATH_TO_NETROUTE
@@ -8,7 +11,7 @@ app=$1
 work=$(mktemp -d)
 source "$(dirname "$0")/xsession.sh"
 trap 'stop_session; rm -rf "$work"' EXIT
-require_tools Xvfb xdotool xwininfo
+require_tools Xvfb xdotool xwininfo xprop
 unset QT_QPA_PLATFORM
 
 start_xvfb
@@ -23,6 +26,10 @@ geometry=$(awk -F: '/Absolute upper-left X/ {x=$2} /Absolute upper-left Y/ {y=$2
     gsub(/ /, "", w); gsub(/ /, "", h); print w "x" h "+" x "+" y}' <<<"$info")
 [ "$geometry" = "800x560+100+100" ] || fail "window geometry is $geometry"
 echo "window $window at $geometry"
+
+# Launchers match the running window to its desktop entry by the window's class.
+wm_class=$(sed -n 's/^StartupWMClass=//p' "$(dirname "$0")/../data/org.netroute.netroute.desktop")
+xprop -id "$window" WM_CLASS | grep -q "\"$wm_class\"\$" || fail "WM_CLASS is not $wm_class"
 
 report() { # source destination distance
     printf '\nThe shortest Distance from start %s to destination %s is %s\nThe Path is as follows:\n\n' "$@"

@@ -1,10 +1,13 @@
 #!/usr/bin/env bash
-# Installs the build into a scratch prefix and checks that the desktop entry, icon and AppStream
-# metadata land in the standard places and pass the freedesktop validators.
-# Usage: validate_install.sh BUILD_DIR
+# SPDX-FileCopyrightText: The netroute developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+#
+# Installs the build into a scratch prefix and checks that the desktop entry, icon, AppStream
+# metadata and manual page land in the standard places and pass their validators.
+# Usage: validate_install.sh BUILD_DIR PROJECT_VERSION
 set -euo pipefail
 
-for tool in desktop-file-validate appstreamcli; do
+for tool in desktop-file-validate appstreamcli man; do
     if ! command -v "$tool" >/dev/null; then
         echo "SKIP: $tool is not installed (scripts/install-deps test installs it)"
         exit 77
@@ -16,10 +19,23 @@ trap 'rm -rf "$prefix"' EXIT
 cmake --install "$1" --prefix "$prefix" >/dev/null
 
 id=org.netroute.netroute
-for file in bin/netroute share/applications/$id.desktop \
-    share/icons/hicolor/scalable/apps/$id.svg share/metainfo/$id.metainfo.xml; do
+for file in bin/netroute share/applications/$id.desktop share/icons/hicolor/scalable/apps/$id.svg \
+    share/metainfo/$id.metainfo.xml share/man/man1/netroute.1; do
     [ -f "$prefix/$file" ] || { echo "FAIL: $file was not installed"; exit 1; }
 done
 desktop-file-validate "$prefix/share/applications/$id.desktop"
-appstreamcli validate --no-net "$prefix/share/metainfo/$id.metainfo.xml"
+
+# The project has no public web address yet, so AppStream's warning that the homepage is
+# missing is the one expected; any other error or warning fails.
+report=$(appstreamcli validate --no-net "$prefix/share/metainfo/$id.metainfo.xml" 2>&1 || true)
+echo "$report"
+if grep -E '^[EW]: ' <<<"$report" | grep -v -E '^W: [^ ]+: url-homepage-missing$' | grep -q .; then
+    echo "FAIL: AppStream metadata has errors or warnings"
+    exit 1
+fi
+grep -q "<release version=\"$2\"" "$prefix/share/metainfo/$id.metainfo.xml" ||
+    { echo "FAIL: the newest release entry is not version $2"; exit 1; }
+
+warnings=$(MANWIDTH=80 man --warnings -l "$prefix/share/man/man1/netroute.1" 2>&1 >/dev/null)
+[ -z "$warnings" ] || { echo "FAIL: the manual page renders with warnings:"; echo "$warnings"; exit 1; }
 echo "installed files are in place and valid"
