@@ -83,4 +83,6 @@ void LCDRange::setRange(int minValue, int maxValue)
 void LCDRange::setText(const QString &text)
 {
     label->setText(text);
+    // The slider is what assistive technology presents; the caption names it.
+    slider->setAccessibleName(text);
 }

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: The netroute developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "accessiblefactory.h"
 #include "mainboard.h"
 
 #include <QApplication>
@@ -92,6 +93,7 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     releaseStartupMessages(toolkitHandler);
 
+    installAccessibleFactory();
     MainBoard board;
     board.setGeometry(MainBoard::StartingGeometry);
     board.show();

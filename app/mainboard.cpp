@@ -6,6 +6,7 @@
 #include "lcdrange.h"
 #include "networkdisplay.h"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QFont>
 #include <QFrame>
@@ -70,6 +71,7 @@ MainBoard::MainBoard(QWidget *parent)
 
     trialLeft = new QLCDNumber(CounterDigits);
     trialLeft->setSegmentStyle(QLCDNumber::Flat);
+    trialLeft->setAccessibleName(tr("TRIAL LEFT"));
 
     auto *trialCaption = new QLabel(tr("TRIAL LEFT"));
     auto *spacer = new QLabel(tr("           "));
@@ -118,7 +120,7 @@ void MainBoard::fire()
 {
     if (networkDisplay->isGameEnded() || networkDisplay->isSearchRunning())
         return;
-    trialLeft->display(trialLeft->intValue() - 1);
+    showTrialsLeft(trialLeft->intValue() - 1);
     networkDisplay->shoot();
 }
 
@@ -138,7 +140,15 @@ void MainBoard::missed()
 
 void MainBoard::newGame()
 {
-    trialLeft->display(TrialsPerSeries);
+    showTrialsLeft(TrialsPerSeries);
     networkDisplay->restartGame();
     networkDisplay->newTarget();
+}
+
+void MainBoard::showTrialsLeft(int trials)
+{
+    trialLeft->display(trials);
+    // The counter does not announce its own changes.
+    QAccessibleValueChangeEvent event(trialLeft, trials);
+    QAccessible::updateAccessibility(&event);
 }

@@ -27,6 +27,8 @@ protected slots:
     void newGame();
 
 private:
+    void showTrialsLeft(int trials);
+
     QLCDNumber *trialLeft = nullptr;
     NetworkDisplay *networkDisplay = nullptr;
 };

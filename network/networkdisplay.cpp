@@ -98,6 +98,7 @@ NetworkDisplay::NetworkDisplay(QWidget *parent)
     background.setRgb(210, 240, 220, 220);
     setPalette(QPalette(background));
     setAutoFillBackground(true);
+    setAccessibleName(tr("Network drawing"));
 
     newTarget();
 

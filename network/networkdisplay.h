@@ -5,6 +5,7 @@
 
 #include "link.h"
 
+#include <QList>
 #include <QRect>
 #include <QSize>
 #include <QWidget>
@@ -81,6 +82,17 @@ private:
     void finishSearch();
 
     // Painting
+    qint64 linkLoad(const Link &link) const;
+    bool isSaturated(const Link &link) const;
+    QString linkCountText(int active) const;
+    QList<int> pathBack() const;
+    QString pathFoundMessage() const;
+    QString noPathMessage() const;
+    QString sameEndpointsMessage() const;
+    QString gameOverFirstLine() const;
+    QString gameOverSecondLine() const;
+    QString pathDescription() const;
+    void describeDrawing(const QStringList &shown);
     void drawNetwork(QPainter &painter);
     void drawLink(QPainter &painter, int source, const Link &link);
     void drawVertices(QPainter &painter);

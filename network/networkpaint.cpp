@@ -6,8 +6,10 @@
 #include <QBrush>
 #include <QFont>
 #include <QLineF>
+#include <QList>
 #include <QPainter>
 #include <QPen>
+#include <QStringList>
 
 #include <cmath>
 
@@ -75,20 +77,28 @@ void NetworkDisplay::paintEvent(QPaintEvent *)
     QPainter painter(this);
     drawNetwork(painter);
 
+    // What this paint shows beyond the network, for the description of the drawing.
+    QStringList shown;
     if (pathFound) {
         drawPathFound(painter);
+        shown << pathFoundMessage() + tr(". The path: ") + pathDescription() + tr(".");
         pathFound = false;
     } else if (noPath && !sameEndpoints) {
         // A pending same-endpoints message holds the no-path message back to a later paint.
         drawNoPath(painter);
+        shown << noPathMessage();
         noPath = false;
     }
     if (sameEndpoints) {
         drawSameEndpoints(painter);
+        shown << sameEndpointsMessage();
         sameEndpoints = false;
     }
-    if (gameEnded)
+    if (gameEnded) {
         drawGameOver(painter);
+        shown << (gameOverFirstLine() + gameOverSecondLine()).trimmed();
+    }
+    describeDrawing(shown);
 }
 
 void NetworkDisplay::drawNetwork(QPainter &painter)
@@ -103,12 +113,22 @@ void NetworkDisplay::drawNetwork(QPainter &painter)
     drawHighlight(painter, destinationVertex, Qt::darkCyan, DestinationBrushColor);
 }
 
+// The load a link's label shows; wide enough for any load the view accepts.
+qint64 NetworkDisplay::linkLoad(const Link &link) const
+{
+    return static_cast<qint64>(std::trunc(link.weight))
+        + static_cast<qint64>(std::trunc(link.factor)) * trafficLoad;
+}
+
+bool NetworkDisplay::isSaturated(const Link &link) const
+{
+    return linkLoad(link) > MaxUsableCost;
+}
+
 void NetworkDisplay::drawLink(QPainter &painter, int source, const Link &link)
 {
-    // Wide enough for any load the view accepts.
-    qint64 load = static_cast<qint64>(std::trunc(link.weight))
-        + static_cast<qint64>(std::trunc(link.factor)) * trafficLoad;
-    const bool saturated = load > MaxUsableCost;
+    const bool saturated = isSaturated(link);
+    qint64 load = linkLoad(link);
     if (saturated) {
         --activeLinkCount;
         load = SaturatedLoad;
@@ -168,9 +188,13 @@ void NetworkDisplay::drawCaption(QPainter &painter)
     painter.setPen(cosmeticPen(Qt::darkBlue));
     painter.setBrush(Qt::NoBrush);
     painter.drawText(QPointF(530, 360), tr("Active/Total Links"));
-    painter.drawText(QPointF(530, 380),
-        QString::number(activeLinkCount) + tr("/") + QString::number(totalLinkCount));
+    painter.drawText(QPointF(530, 380), linkCountText(activeLinkCount));
     activeLinkCount = totalLinkCount;
+}
+
+QString NetworkDisplay::linkCountText(int active) const
+{
+    return QString::number(active) + tr("/") + QString::number(totalLinkCount);
 }
 
 void NetworkDisplay::drawHighlight(
@@ -183,29 +207,39 @@ void NetworkDisplay::drawHighlight(
             QSizeF(HighlightSize, HighlightSize)));
 }
 
-// Walks the path back from the destination. The chain is bounded: the endpoints may have
-// changed since the search that set it, so it need not lead back to the current source.
-void NetworkDisplay::drawPathFound(QPainter &painter)
+// The path as drawn, from the destination back. The walk is bounded: the endpoints may have
+// changed since the search that set it, so the chain need not lead back to the current source.
+QList<int> NetworkDisplay::pathBack() const
 {
-    painter.setPen(wideRoundPen(PathColor, 8.0, Qt::SolidLine));
+    QList<int> path {destinationVertex};
     int v = destinationVertex;
     for (int segment = 0; segment < vertexCount; ++segment) {
         const int p = predecessor[v];
         if (!isVertex(p))
             break;
-        drawSingleLine(painter, truncated(vertexX[v] + VertexCentre, vertexY[v] + VertexCentre),
-            truncated(vertexX[p] + VertexCentre, vertexY[p] + VertexCentre));
+        path << p;
         if (p == sourceVertex)
             break;
         v = p;
+    }
+    return path;
+}
+
+void NetworkDisplay::drawPathFound(QPainter &painter)
+{
+    painter.setPen(wideRoundPen(PathColor, 8.0, Qt::SolidLine));
+    const QList<int> path = pathBack();
+    for (qsizetype i = 1; i < path.size(); ++i) {
+        const int v = path[i - 1];
+        const int p = path[i];
+        drawSingleLine(painter, truncated(vertexX[v] + VertexCentre, vertexY[v] + VertexCentre),
+            truncated(vertexX[p] + VertexCentre, vertexY[p] + VertexCentre));
     }
 
     painter.setPen(cosmeticPen(PathMessageColor));
     painter.setBrush(Qt::NoBrush);
     painter.setFont(messageFont(18));
-    painter.drawText(QPointF(50, 450),
-        tr("Path Found !! The optimal path load is ")
-            + QString::number(distance[destinationVertex]));
+    painter.drawText(QPointF(50, 450), pathFoundMessage());
 }
 
 void NetworkDisplay::drawNoPath(QPainter &painter)
@@ -213,7 +247,7 @@ void NetworkDisplay::drawNoPath(QPainter &painter)
     painter.setPen(cosmeticPen(Qt::darkCyan));
     painter.setBrush(Qt::NoBrush);
     painter.setFont(messageFont(18));
-    painter.drawText(QPointF(40, 450), tr("No path found. Try new search."));
+    painter.drawText(QPointF(40, 450), noPathMessage());
 }
 
 void NetworkDisplay::drawSameEndpoints(QPainter &painter)
@@ -221,7 +255,7 @@ void NetworkDisplay::drawSameEndpoints(QPainter &painter)
     painter.setPen(cosmeticPen(Qt::red));
     painter.setBrush(Qt::NoBrush);
     painter.setFont(messageFont(18));
-    painter.drawText(QPointF(20, 450), tr("Source & Destination must be different!! Try again."));
+    painter.drawText(QPointF(20, 450), sameEndpointsMessage());
 }
 
 void NetworkDisplay::drawGameOver(QPainter &painter)
@@ -231,6 +265,59 @@ void NetworkDisplay::drawGameOver(QPainter &painter)
     const QRect box(40, 410, 570, 90);
     painter.drawRects(&box, 1);
     painter.setFont(messageFont(28));
-    painter.drawText(QPointF(50, 440), tr("Please ask me for more "));
-    painter.drawText(QPointF(50, 490), tr("details of this software!! "));
+    painter.drawText(QPointF(50, 440), gameOverFirstLine());
+    painter.drawText(QPointF(50, 490), gameOverSecondLine());
+}
+
+QString NetworkDisplay::pathFoundMessage() const
+{
+    return tr("Path Found !! The optimal path load is ")
+        + QString::number(distance[destinationVertex]);
+}
+
+QString NetworkDisplay::noPathMessage() const
+{
+    return tr("No path found. Try new search.");
+}
+
+QString NetworkDisplay::sameEndpointsMessage() const
+{
+    return tr("Source & Destination must be different!! Try again.");
+}
+
+QString NetworkDisplay::gameOverFirstLine() const
+{
+    return tr("Please ask me for more ");
+}
+
+QString NetworkDisplay::gameOverSecondLine() const
+{
+    return tr("details of this software!! ");
+}
+
+// The path in words, from the source to the destination.
+QString NetworkDisplay::pathDescription() const
+{
+    QStringList vertices;
+    const QList<int> path = pathBack();
+    for (auto v = path.crbegin(); v != path.crend(); ++v)
+        vertices << QString::number(*v);
+    return vertices.join(tr(", "));
+}
+
+// Says in words what the paint just drew, so that assistive technology can tell it; the toolkit
+// announces each change of the description.
+void NetworkDisplay::describeDrawing(const QStringList &shown)
+{
+    int active = totalLinkCount;
+    for (int i = 0; i < vertexCount; ++i) {
+        for (const std::unique_ptr<Link> &link : links[i])
+            active -= isSaturated(*link) ? 1 : 0;
+    }
+    QStringList sentences;
+    sentences << tr("Source %1, destination %2.").arg(sourceVertex).arg(destinationVertex)
+              << tr("Active/Total Links") + QLatin1Char(' ') + linkCountText(active)
+            + QLatin1Char('.')
+              << shown;
+    setAccessibleDescription(sentences.join(QLatin1Char(' ')));
 }

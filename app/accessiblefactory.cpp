@@ -1,0 +1,97 @@
+// SPDX-FileCopyrightText: The netroute developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "accessiblefactory.h"
+
+#include <QAccessible>
+#include <QAccessibleValueInterface>
+#include <QAccessibleWidget>
+#include <QLCDNumber>
+#include <QWidget>
+
+#include <cmath>
+
+namespace {
+
+// A value control shows its value three times over (readout, slider, caption); assistive
+// technology gets only the slider, which carries the caption as its name.
+class ValueControlAccessible : public QAccessibleWidget
+{
+public:
+    explicit ValueControlAccessible(QWidget *control)
+        : QAccessibleWidget(control, QAccessible::Grouping)
+    { }
+
+    int childCount() const override { return slider() ? 1 : 0; }
+
+    QAccessibleInterface *child(int index) const override
+    {
+        return index == 0 && slider() ? QAccessible::queryAccessibleInterface(slider()) : nullptr;
+    }
+
+    int indexOfChild(const QAccessibleInterface *child) const override
+    {
+        return child && slider() && child->object() == slider() ? 0 : -1;
+    }
+
+private:
+    // The control hands its keyboard focus to its slider.
+    QWidget *slider() const { return widget()->focusProxy(); }
+};
+
+// A read-only counter: its name says what it counts and its value is the number shown.
+class CounterAccessible : public QAccessibleWidget, public QAccessibleValueInterface
+{
+public:
+    explicit CounterAccessible(QLCDNumber *counter)
+        : QAccessibleWidget(counter, QAccessible::StaticText)
+    { }
+
+    void *interface_cast(QAccessible::InterfaceType type) override
+    {
+        if (type == QAccessible::ValueInterface)
+            return static_cast<QAccessibleValueInterface *>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
+
+    QString text(QAccessible::Text type) const override
+    {
+        if (type == QAccessible::Value)
+            return QString::number(counter()->intValue());
+        return QAccessibleWidget::text(type);
+    }
+
+    QVariant currentValue() const override { return counter()->intValue(); }
+    void setCurrentValue(const QVariant &) override { }
+    QVariant maximumValue() const override
+    {
+        return static_cast<int>(std::pow(10, counter()->digitCount())) - 1;
+    }
+    QVariant minimumValue() const override { return 0; }
+    QVariant minimumStepSize() const override { return 1; }
+
+private:
+    QLCDNumber *counter() const { return static_cast<QLCDNumber *>(widget()); }
+};
+
+QAccessibleInterface *createInterface(const QString &className, QObject *object)
+{
+    auto *widget = qobject_cast<QWidget *>(object);
+    if (!widget)
+        return nullptr;
+    if (className == QLatin1String("LCDRange"))
+        return new ValueControlAccessible(widget);
+    // Only a named readout is a counter of its own; the value controls' readouts stay hidden.
+    if (className == QLatin1String("QLCDNumber") && !widget->accessibleName().isEmpty())
+        return new CounterAccessible(static_cast<QLCDNumber *>(widget));
+    if (className == QLatin1String("NetworkDisplay"))
+        return new QAccessibleWidget(widget, QAccessible::Graphic);
+    return nullptr;
+}
+
+} // namespace
+
+void installAccessibleFactory()
+{
+    QAccessible::installFactory(createInterface);
+}

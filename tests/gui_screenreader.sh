@@ -1,0 +1,56 @@
+#!/usr/bin/env bash
+# SPDX-FileCopyrightText: The netroute developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+#
+# Reads the real program's accessible tree over AT-SPI, as a screen reader does, before and
+# after a search started with Return: the named sliders with their values, the trial counter
+# and the drawing's description. Runs inside a11y_session.sh.
+# Usage: a11y_session.sh gui_screenreader.sh PATH_TO_NETROUTE
+set -euo pipefail
+
+app=$1
+here=$(dirname "$0")
+work=$(mktemp -d)
+source "$here/xsession.sh"
+trap 'stop_session; rm -rf "$work"' EXIT
+require_tools xdotool
+if ! /usr/bin/python3 -c 'import pyatspi' 2>/dev/null; then
+    echo "SKIP: python3-pyatspi is not installed (scripts/install-deps test installs it)"
+    exit 77
+fi
+
+"$app" >"$work/out" 2>"$work/err" &
+app_pid=$!
+focus_window >/dev/null
+
+expect() { # tree file, then lines that must stand in it
+    local tree=$1 line
+    shift
+    for line in "$@"; do
+        grep -qF -- "$line" "$tree" || fail "the accessible tree lacks: $line"$'\n'"$(cat "$tree")"
+    done
+}
+
+/usr/bin/python3 "$here/atspi_tree.py" netroute >"$work/before"
+cat "$work/before"
+expect "$work/before" \
+    'slider "SOURCE" value=0 range=0..19' \
+    'slider "DESTINATION" value=1 range=0..19' \
+    'slider "TRAFFIC LOAD" value=0 range=0..99' \
+    '"TRIAL LEFT" value=10' \
+    "\"Network drawing\" description='Source 0, destination 1. Active/Total Links 64/64.'"
+[ "$(grep -c '^ *slider ' "$work/before")" -eq 3 ] || fail "not exactly three sliders"
+
+xdotool key Return
+for _ in $(seq 50); do
+    /usr/bin/python3 "$here/atspi_tree.py" netroute >"$work/after"
+    grep -q 'Path Found' "$work/after" && break
+    sleep 0.1
+done
+echo "--- after Return:"
+cat "$work/after"
+expect "$work/after" \
+    '"TRIAL LEFT" value=9' \
+    "The optimal path load is 72. The path: 0, 2, 1."
+
+quit_with_ctrl_q
