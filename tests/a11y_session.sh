@@ -37,7 +37,8 @@ for _ in $(seq 100); do
 done
 bus_ready || fail "the AT-SPI bus did not start: $(cat "$work/launcher.log")"
 # What a screen reader does when it starts: the toolkit then exports its accessible tree. The
-# setting is stored on its way, and the toolkit reads it once at start, so wait for it.
+# setting is stored through dconf on its way, and the toolkit reads it once at start, so wait
+# for it.
 dbus-send --session --dest=org.a11y.Bus /org/a11y/bus org.freedesktop.DBus.Properties.Set \
     string:org.a11y.Status string:ScreenReaderEnabled variant:boolean:true
 reader_on() {
@@ -45,7 +46,7 @@ reader_on() {
         org.freedesktop.DBus.Properties.Get string:org.a11y.Status string:ScreenReaderEnabled |
         grep -q 'boolean true'
 }
-for _ in $(seq 100); do
+for _ in $(seq 200); do
     reader_on && break
     sleep 0.05
 done

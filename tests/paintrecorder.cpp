@@ -157,6 +157,7 @@ int PaintRecorder::metric(PaintDeviceMetric metric) const
         return 1;
     case PdmDevicePixelRatioScaled:
         return int(devicePixelRatioFScale());
+    default: // newer toolkits ask for more, which the base class answers
+        return QPaintDevice::metric(metric);
     }
-    return 0;
 }

@@ -150,7 +150,7 @@ void LCDRangeTest::keyboard()
     LCDRange control(QStringLiteral("DESTINATION"));
     control.setRange(0, 19);
     control.show();
-    QApplication::setActiveWindow(&control);
+    control.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&control));
     control.setFocus();
     QTRY_COMPARE(QApplication::focusWidget(), control.findChild<QSlider *>());
