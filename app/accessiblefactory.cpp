@@ -62,7 +62,7 @@ public:
     }
 
     QVariant currentValue() const override { return counter()->intValue(); }
-    void setCurrentValue(const QVariant &) override { }
+    void setCurrentValue(const QVariant & /*value*/) override { } // read-only
     QVariant maximumValue() const override
     {
         return static_cast<int>(std::pow(10, counter()->digitCount())) - 1;

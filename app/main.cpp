@@ -97,5 +97,5 @@ int main(int argc, char **argv)
     MainBoard board;
     board.setGeometry(MainBoard::StartingGeometry);
     board.show();
-    return app.exec();
+    return QApplication::exec();
 }

@@ -59,7 +59,7 @@ QPointF truncated(double x, double y)
     return QPointF(std::trunc(x), std::trunc(y));
 }
 
-void drawSingleLine(QPainter &painter, const QPointF &from, const QPointF &to)
+void drawSingleLine(QPainter &painter, QPointF from, QPointF to)
 {
     const QLineF line(from, to);
     painter.drawLines(&line, 1);
@@ -72,7 +72,7 @@ QFont messageFont(int pointSize)
 
 } // namespace
 
-void NetworkDisplay::paintEvent(QPaintEvent *)
+void NetworkDisplay::paintEvent(QPaintEvent * /*event*/)
 {
     QPainter painter(this);
     drawNetwork(painter);
