@@ -21,9 +21,6 @@
 
 namespace {
 
-constexpr int TrialsPerSeries = 10;
-constexpr int HighestVertex = 19;
-constexpr int HighestLoad = 99;
 constexpr int CounterDigits = 2;
 constexpr int ViewColumnStretch = 10;
 
@@ -38,11 +35,11 @@ MainBoard::MainBoard(QWidget *parent)
     : QWidget(parent)
 {
     auto *source = new LCDRange(tr("SOURCE"));
-    source->setRange(0, HighestVertex);
+    source->setRange(0, NetworkDisplay::HighestVertex);
     auto *destination = new LCDRange(tr("DESTINATION"));
-    destination->setRange(0, HighestVertex);
+    destination->setRange(0, NetworkDisplay::HighestVertex);
     auto *load = new LCDRange(tr("TRAFFIC LOAD"));
-    load->setRange(0, HighestLoad);
+    load->setRange(0, NetworkDisplay::HighestLoad);
 
     auto *randomEffect = new QCheckBox(tr("RANDOM EFFECT"));
     auto *frame = new QFrame;

@@ -17,6 +17,7 @@ class MainBoard : public QWidget
 public:
     // Where the program first shows the window: at (100, 100), 800 x 560.
     static constexpr QRect StartingGeometry {100, 100, 800, 560};
+    static constexpr int TrialsPerSeries = 10;
 
     explicit MainBoard(QWidget *parent = nullptr);
 

@@ -20,11 +20,11 @@ int main(int argc, char **argv)
         = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("screenshot.png");
 
     MainBoard board;
-    board.setGeometry(QRect(100, 100, 800, 560));
+    board.setGeometry(MainBoard::StartingGeometry);
     board.show();
 
     auto *view = board.findChild<NetworkDisplay *>();
-    view->setVertex2(19);
+    view->setVertex2(NetworkDisplay::HighestVertex);
     // The outcome shows on the first paint after the search: take the picture then.
     QObject::connect(view, &NetworkDisplay::canShoot, &app, [&](bool can) {
         if (!can)

@@ -13,8 +13,6 @@
 
 namespace {
 
-constexpr int NetworkVertexCount = 20;
-constexpr int NetworkLinkCount = 64;
 constexpr int SearchIntervalMs = 5;
 constexpr float DefaultBase = 2.0f;
 constexpr double ScaleX = 6;
@@ -69,30 +67,20 @@ constexpr LinkEntry linkTable[] = {
     {19, 17, 16},
 };
 // clang-format on
-static_assert(std::size(linkTable) == NetworkLinkCount);
-static_assert(std::size(vertexTable) == NetworkVertexCount - 1);
+static_assert(std::size(linkTable) == NetworkDisplay::LinkCount);
+static_assert(std::size(vertexTable) == NetworkDisplay::VertexCount - 1);
 
 // Separate from the seeding of grand(): each seeds the generator once in the process's life.
 bool newTargetSeedPending = true;
 
 } // namespace
 
+// Members start from their initialisers; what follows must happen in this order.
 NetworkDisplay::NetworkDisplay(QWidget *parent)
     : QWidget(parent)
+    , searchTimer(new QTimer(this))
 {
-    sourceVertex = 0;
-    destinationVertex = 0;
-    trafficLoad = 0;
-    randomFactor = 1.0f;
-    randomEffect = false;
-
-    searchTimer = new QTimer(this);
     connect(searchTimer, &QTimer::timeout, this, &NetworkDisplay::moveShot);
-
-    gameEnded = false;
-    pathFound = false;
-    noPath = false;
-    sameEndpoints = false;
 
     QColor background;
     background.setRgb(210, 240, 220, 220);
@@ -101,12 +89,6 @@ NetworkDisplay::NetworkDisplay(QWidget *parent)
     setAccessibleName(tr("Network drawing"));
 
     newTarget();
-
-    totalLinkCount = NetworkLinkCount;
-    activeLinkCount = NetworkLinkCount;
-    unvisitedMark = 0;
-    visitedMark = 1;
-
     buildTopology();
 }
 
@@ -114,9 +96,6 @@ NetworkDisplay::~NetworkDisplay() = default;
 
 void NetworkDisplay::buildTopology()
 {
-    vertexCount = NetworkVertexCount;
-    distance.fill(0);
-
     std::fill_n(vertexX.begin(), vertexCount, DefaultBase);
     std::fill_n(vertexY.begin(), vertexCount, DefaultBase);
     for (const BaseCoordinate &base : vertexTable) {

@@ -23,6 +23,10 @@ class NetworkDisplay : public QWidget
     Q_OBJECT
 
 public:
+    static constexpr int VertexCount = 20;
+    static constexpr int HighestVertex = VertexCount - 1;
+    static constexpr int LinkCount = 64;
+    static constexpr int HighestLoad = 99; // the highest traffic load the window offers
     static constexpr int VertexCapacity = 50;
     static constexpr int UnreachableDistance = 10000;
     static constexpr int MaxUsableCost = 99;
@@ -110,9 +114,9 @@ private:
     // uses. Lists only grow, so it never changes once set, and the search need not walk them.
     std::array<std::array<const Link *, VertexCapacity>, VertexCapacity> firstActiveLink {};
 
-    int vertexCount = 0;
-    int totalLinkCount = 0;
-    int activeLinkCount = 0;
+    int vertexCount = VertexCount;
+    int totalLinkCount = LinkCount;
+    int activeLinkCount = LinkCount;
     int searchSteps = 0;
     float randomFactor = 1.0f;
     int unvisitedMark = 0;
@@ -129,7 +133,7 @@ private:
     int destinationVertex = 0;
     int trafficLoad = 0;
     bool randomEffect = false;
-    QTimer *searchTimer = nullptr;
+    QTimer *searchTimer;
     bool gameEnded = false;
 
     friend class NetworkDisplayProbe; // white-box access for the tests and benchmarks

@@ -52,9 +52,9 @@ void ControlPanelTest::init()
 {
     output = new CoutCapture;
     board = new MainBoard;
-    board->setGeometry(QRect(100, 100, 800, 560));
+    board->setGeometry(MainBoard::StartingGeometry);
     board->show();
-    QApplication::setActiveWindow(board);
+    board->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(board));
     view = board->findChild<NetworkDisplay *>();
 }
@@ -205,7 +205,7 @@ void ControlPanelTest::twoWayBinding()
 void ControlPanelTest::fullSeries()
 {
     auto *search = button("&SEARCH START");
-    for (int trial = 1; trial <= 10; ++trial) {
+    for (int trial = 1; trial <= MainBoard::TrialsPerSeries; ++trial) {
         output->clear();
         switch (trial % 4) {
         case 0:
@@ -222,7 +222,7 @@ void ControlPanelTest::fullSeries()
             break;
         }
         // A mnemonic clicks the button as an animated click, a moment later.
-        QTRY_COMPARE(counter()->intValue(), 10 - trial);
+        QTRY_COMPARE(counter()->intValue(), MainBoard::TrialsPerSeries - trial);
         if (trial % 4 != 2) // by the time the animated click lands, the cycle may be over
             QVERIFY(!search->isEnabled());
         waitForCycle();

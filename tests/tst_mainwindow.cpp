@@ -29,7 +29,7 @@ private:
 void MainWindowTest::init()
 {
     board = new MainBoard;
-    board->setGeometry(QRect(100, 100, 800, 560));
+    board->setGeometry(MainBoard::StartingGeometry);
     board->show();
     QVERIFY(QTest::qWaitForWindowExposed(board));
 }
@@ -82,7 +82,7 @@ void MainWindowTest::onlyTheViewWidens()
 
 void MainWindowTest::ctrlQEndsTheEventLoop()
 {
-    QApplication::setActiveWindow(board);
+    board->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(board));
     QTimer::singleShot(
         0, board, [this] { QTest::keyClick(board, Qt::Key_Q, Qt::ControlModifier); });

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: The netroute developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "mainboard.h"
 #include "networkdisplayprobe.h"
 #include "scripteddraws.h"
 
@@ -53,6 +54,12 @@ void SeedingTest::seedsOncePerFlag()
     second.grand();
     QCOMPARE(ScriptedDraws::seeds, 2);
     QCOMPARE(ScriptedDraws::draws, 10);
+
+    MainBoard board;
+    const int drawsBefore = ScriptedDraws::draws;
+    QMetaObject::invokeMethod(&board, "newGame"); // through newTarget(): two draws
+    QCOMPARE(ScriptedDraws::draws, drawsBefore + 2);
+    QCOMPARE(ScriptedDraws::seeds, 2);
 }
 
 void SeedingTest::drawsAreReducedAndScaled_data()

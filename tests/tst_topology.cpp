@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: The netroute developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "mainboard.h"
 #include "networkdisplayprobe.h"
 
 #include <QPalette>
@@ -184,6 +185,12 @@ void TopologyTest::freshViewState()
     QCOMPARE(probe.randomFactor(), 1.0f);
     QCOMPARE(probe.vertexCount(), 20);
     QCOMPARE(probe.activeLinkCount(), 64);
+    // The facts the window, the view and the tests share, each defined once.
+    QCOMPARE(NetworkDisplay::VertexCount, 20);
+    QCOMPARE(NetworkDisplay::HighestVertex, 19);
+    QCOMPARE(NetworkDisplay::LinkCount, 64);
+    QCOMPARE(NetworkDisplay::HighestLoad, 99);
+    QCOMPARE(MainBoard::TrialsPerSeries, 10);
     for (int v = 0; v < NetworkDisplay::VertexCapacity; ++v)
         QCOMPARE(probe.distance()[v], 0);
 }
