@@ -88,6 +88,7 @@ private:
     // Painting
     qint64 linkLoad(const Link &link) const;
     bool isSaturated(const Link &link) const;
+    QString linkCaption() const;
     QString linkCountText(int active) const;
     QList<int> pathBack() const;
     QString pathFoundMessage() const;

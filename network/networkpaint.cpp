@@ -128,11 +128,9 @@ bool NetworkDisplay::isSaturated(const Link &link) const
 void NetworkDisplay::drawLink(QPainter &painter, int source, const Link &link)
 {
     const bool saturated = isSaturated(link);
-    qint64 load = linkLoad(link);
-    if (saturated) {
+    if (saturated)
         --activeLinkCount;
-        load = SaturatedLoad;
-    }
+    const qint64 load = saturated ? SaturatedLoad : linkLoad(link);
     const bool forward = source < link.target;
 
     const int t = link.target;
@@ -187,9 +185,14 @@ void NetworkDisplay::drawCaption(QPainter &painter)
 {
     painter.setPen(cosmeticPen(Qt::darkBlue));
     painter.setBrush(Qt::NoBrush);
-    painter.drawText(QPointF(530, 360), tr("Active/Total Links"));
+    painter.drawText(QPointF(530, 360), linkCaption());
     painter.drawText(QPointF(530, 380), linkCountText(activeLinkCount));
     activeLinkCount = totalLinkCount;
+}
+
+QString NetworkDisplay::linkCaption() const
+{
+    return tr("Active/Total Links");
 }
 
 QString NetworkDisplay::linkCountText(int active) const
@@ -316,8 +319,9 @@ void NetworkDisplay::describeDrawing(const QStringList &shown)
     }
     QStringList sentences;
     sentences << tr("Source %1, destination %2.").arg(sourceVertex).arg(destinationVertex)
-              << tr("Active/Total Links") + QLatin1Char(' ') + linkCountText(active)
-            + QLatin1Char('.')
+              << linkCaption() + QLatin1Char(' ') + linkCountText(active) + QLatin1Char('.')
               << shown;
-    setAccessibleDescription(sentences.join(QLatin1Char(' ')));
+    const QString description = sentences.join(QLatin1Char(' '));
+    if (description != accessibleDescription()) // most paints change nothing that is said
+        setAccessibleDescription(description);
 }
