@@ -7,11 +7,59 @@
 #include <QAccessibleValueInterface>
 #include <QAccessibleWidget>
 #include <QLCDNumber>
+#include <QVariant>
 #include <QWidget>
 
 #include <cmath>
 
 namespace {
+
+constexpr char DecorativeProperty[] = "netroute-decorative";
+
+bool isDecorative(const QObject *object)
+{
+    return object->property(DecorativeProperty).toBool();
+}
+
+// The main window without the widgets that only repeat another's words or make space.
+class WindowAccessible : public QAccessibleWidget
+{
+public:
+    explicit WindowAccessible(QWidget *window)
+        : QAccessibleWidget(window)
+    { }
+
+    int childCount() const override { return static_cast<int>(presented().size()); }
+
+    QAccessibleInterface *child(int index) const override
+    {
+        const QWidgetList children = presented();
+        if (index < 0 || index >= children.size())
+            return nullptr;
+        return QAccessible::queryAccessibleInterface(children.at(index));
+    }
+
+    int indexOfChild(const QAccessibleInterface *child) const override
+    {
+        if (!child)
+            return -1;
+        return static_cast<int>(presented().indexOf(qobject_cast<QWidget *>(child->object())));
+    }
+
+private:
+    // The children the toolkit would present, in its order.
+    QWidgetList presented() const
+    {
+        QWidgetList children;
+        for (int i = 0; i < QAccessibleWidget::childCount(); ++i) {
+            QAccessibleInterface *child = QAccessibleWidget::child(i);
+            auto *widget = child ? qobject_cast<QWidget *>(child->object()) : nullptr;
+            if (widget && !isDecorative(widget))
+                children << widget;
+        }
+        return children;
+    }
+};
 
 // A value control shows its value three times over (readout, slider, caption); assistive
 // technology gets only the slider, which carries the caption as its name.
@@ -84,6 +132,8 @@ QAccessibleInterface *createInterface(const QString &className, QObject *object)
     // Only a named readout is a counter of its own; the value controls' readouts stay hidden.
     if (className == QLatin1String("QLCDNumber") && !widget->accessibleName().isEmpty())
         return new CounterAccessible(static_cast<QLCDNumber *>(widget));
+    if (className == QLatin1String("MainBoard"))
+        return new WindowAccessible(widget);
     if (className == QLatin1String("NetworkDisplay"))
         return new QAccessibleWidget(widget, QAccessible::Graphic);
     return nullptr;
@@ -94,4 +144,9 @@ QAccessibleInterface *createInterface(const QString &className, QObject *object)
 void installAccessibleFactory()
 {
     QAccessible::installFactory(createInterface);
+}
+
+void markDecorative(QWidget *widget)
+{
+    widget->setProperty(DecorativeProperty, true);
 }

@@ -3,6 +3,8 @@
 
 #include "mainboard.h"
 
+#include "accessiblefactory.h"
+#include "announcer.h"
 #include "lcdrange.h"
 #include "networkdisplay.h"
 
@@ -74,6 +76,9 @@ MainBoard::MainBoard(QWidget *parent)
     auto *spacer = new QLabel(tr("           "));
     trialCaption->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     trialCaption->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    // The counter carries the caption as its name; the spacer is only space.
+    markDecorative(trialCaption);
+    markDecorative(spacer);
 
     new QShortcut(QKeySequence(Qt::Key_Enter), this, this, &MainBoard::fire, Qt::WindowShortcut);
     new QShortcut(QKeySequence(Qt::Key_Return), this, this, &MainBoard::fire, Qt::WindowShortcut);
@@ -145,7 +150,10 @@ void MainBoard::newGame()
 void MainBoard::showTrialsLeft(int trials)
 {
     trialLeft->display(trials);
-    // The counter does not announce its own changes.
+    // The counter does not report its own changes, and screen readers present a change of a
+    // control without the focus only when it is announced.
     QAccessibleValueChangeEvent event(trialLeft, trials);
     QAccessible::updateAccessibility(&event);
+    Announcer::announce(
+        trialLeft, trialLeft->accessibleName() + QLatin1Char(' ') + QString::number(trials) + '.');
 }

@@ -155,6 +155,7 @@ bool NetworkDisplay::storeIfChanged(int &field, int value)
     if (value == field)
         return false;
     field = value;
+    forgetShownOutcome();
     update(wholeRect());
     return true;
 }
@@ -179,6 +180,8 @@ void NetworkDisplay::setLoad(int load)
 
 void NetworkDisplay::setgrand(bool randCheckBox)
 {
+    if (randCheckBox != randomEffect)
+        forgetShownOutcome();
     randomEffect = randCheckBox;
     update(wholeRect());
 }
@@ -217,6 +220,7 @@ void NetworkDisplay::restartGame()
     if (isSearchRunning())
         searchTimer->stop();
     gameEnded = false;
+    forgetShownOutcome();
     update();
     emit canShoot(true);
 }

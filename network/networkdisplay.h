@@ -70,6 +70,16 @@ protected:
 private:
     using LinkList = std::vector<std::unique_ptr<Link>>;
 
+    // The outcome drawings one paint shows; pathFound and noPath never both.
+    struct Outcome
+    {
+        bool pathFound = false;
+        bool noPath = false;
+        bool sameEndpoints = false;
+
+        bool isEmpty() const { return !pathFound && !noPath && !sameEndpoints; }
+    };
+
     void buildTopology();
     int clampVertex(int vertex) const;
     bool isVertex(int vertex) const;
@@ -86,6 +96,10 @@ private:
     void finishSearch();
 
     // Painting
+    Outcome takeOutcome();
+    void forgetShownOutcome();
+    QStringList outcomeSentences(const Outcome &outcome) const;
+    QString gameOverSentence() const;
     qint64 linkLoad(const Link &link) const;
     bool isSaturated(const Link &link) const;
     QString linkCaption() const;
@@ -98,6 +112,7 @@ private:
     QString gameOverSecondLine() const;
     QString pathDescription() const;
     void describeDrawing(const QStringList &shown);
+    void announce(const QStringList &news);
     void drawNetwork(QPainter &painter);
     void drawLink(QPainter &painter, int source, const Link &link);
     void drawVertices(QPainter &painter);
@@ -130,6 +145,10 @@ private:
     bool pathFound = false;
     bool noPath = false;
     bool sameEndpoints = false;
+    // What the last paint drew beyond the network. The flags above live for one paint; the
+    // picture stays until the state it shows changes, so an expose or resize redraws it.
+    Outcome shownOutcome;
+    bool gameOverShown = false;
     int sourceVertex = 0;
     int destinationVertex = 0;
     int trafficLoad = 0;

@@ -3,6 +3,8 @@
 
 #include "networkdisplay.h"
 
+#include "announcer.h"
+
 #include <QBrush>
 #include <QFont>
 #include <QLineF>
@@ -77,28 +79,54 @@ void NetworkDisplay::paintEvent(QPaintEvent * /*event*/)
     QPainter painter(this);
     drawNetwork(painter);
 
-    // What this paint shows beyond the network, for the description of the drawing.
-    QStringList shown;
-    if (pathFound) {
+    // A new outcome replaces the one shown; a paint that brings none draws the last one again.
+    const Outcome fresh = takeOutcome();
+    if (!fresh.isEmpty())
+        shownOutcome = fresh;
+    if (shownOutcome.pathFound)
         drawPathFound(painter);
-        shown << pathFoundMessage() + tr(". The path: ") + pathDescription() + tr(".");
+    if (shownOutcome.noPath)
+        drawNoPath(painter);
+    if (shownOutcome.sameEndpoints)
+        drawSameEndpoints(painter);
+    if (gameEnded)
+        drawGameOver(painter);
+
+    QStringList shown = outcomeSentences(shownOutcome);
+    QStringList news = outcomeSentences(fresh);
+    if (gameEnded) {
+        shown << gameOverSentence();
+        if (!gameOverShown)
+            news << gameOverSentence();
+    }
+    gameOverShown = gameEnded;
+    describeDrawing(shown);
+    announce(news);
+}
+
+// Reads the outcome flags as this paint shows them and clears each one it shows.
+NetworkDisplay::Outcome NetworkDisplay::takeOutcome()
+{
+    Outcome outcome;
+    if (pathFound) {
+        outcome.pathFound = true;
         pathFound = false;
     } else if (noPath && !sameEndpoints) {
         // A pending same-endpoints message holds the no-path message back to a later paint.
-        drawNoPath(painter);
-        shown << noPathMessage();
+        outcome.noPath = true;
         noPath = false;
     }
     if (sameEndpoints) {
-        drawSameEndpoints(painter);
-        shown << sameEndpointsMessage();
+        outcome.sameEndpoints = true;
         sameEndpoints = false;
     }
-    if (gameEnded) {
-        drawGameOver(painter);
-        shown << (gameOverFirstLine() + gameOverSecondLine()).trimmed();
-    }
-    describeDrawing(shown);
+    return outcome;
+}
+
+// The state the shown outcome came from has changed: the next paint no longer draws it.
+void NetworkDisplay::forgetShownOutcome()
+{
+    shownOutcome = Outcome();
 }
 
 void NetworkDisplay::drawNetwork(QPainter &painter)
@@ -298,6 +326,23 @@ QString NetworkDisplay::gameOverSecondLine() const
     return tr("details of this software!! ");
 }
 
+QString NetworkDisplay::gameOverSentence() const
+{
+    return (gameOverFirstLine() + gameOverSecondLine()).trimmed();
+}
+
+QStringList NetworkDisplay::outcomeSentences(const Outcome &outcome) const
+{
+    QStringList sentences;
+    if (outcome.pathFound)
+        sentences << pathFoundMessage() + tr(". The path: ") + pathDescription() + tr(".");
+    if (outcome.noPath)
+        sentences << noPathMessage();
+    if (outcome.sameEndpoints)
+        sentences << sameEndpointsMessage();
+    return sentences;
+}
+
 // The path in words, from the source to the destination.
 QString NetworkDisplay::pathDescription() const
 {
@@ -324,4 +369,12 @@ void NetworkDisplay::describeDrawing(const QStringList &shown)
     const QString description = sentences.join(QLatin1Char(' '));
     if (description != accessibleDescription()) // most paints change nothing that is said
         setAccessibleDescription(description);
+}
+
+// What this paint shows for the first time is told to assistive technology, which otherwise
+// presents only changes of the focused control.
+void NetworkDisplay::announce(const QStringList &news)
+{
+    if (!news.isEmpty())
+        Announcer::announce(this, news.join(QLatin1Char(' ')));
 }

@@ -152,6 +152,7 @@ void NetworkDisplay::appendActiveLink(int source, const Link &link)
 // One search cycle: draw the factors, collect the usable links, search, record the outcome.
 void NetworkDisplay::moveShot()
 {
+    forgetShownOutcome();
     int passingLinks = 0;
     for (int j = 0; j < vertexCount; ++j) {
         for (const std::unique_ptr<Link> &link : links[j]) {

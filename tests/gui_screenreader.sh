@@ -40,6 +40,8 @@ expect "$work/before" \
     '"TRIAL LEFT" value=10' \
     "\"Network drawing\" description='Source 0, destination 1. Active/Total Links 64/64.'"
 [ "$(grep -c '^ *slider ' "$work/before")" -eq 3 ] || fail "not exactly three sliders"
+[ "$(grep -c '"TRIAL LEFT"' "$work/before")" -eq 1 ] || fail "the counter's caption is presented too"
+! grep -q '^ *label " *"' "$work/before" || fail "a blank label is presented"
 
 xdotool key Return
 for _ in $(seq 50); do

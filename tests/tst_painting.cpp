@@ -10,6 +10,7 @@
 #include <QtTest>
 
 #include <climits>
+#include <functional>
 
 namespace {
 
@@ -153,6 +154,9 @@ private slots:
     void fractionalFactorsAddNothing();
     void outcomeFlags_data();
     void outcomeFlags();
+    void changesForgetOutcome_data();
+    void changesForgetOutcome();
+    void resizeKeepsOutcome();
     void pathSegments_data();
     void pathSegments();
     void corruptedChainTerminates_data();
@@ -308,17 +312,18 @@ void PaintingTest::outcomeFlags_data()
     QTest::addColumn<bool>("noPath");
     QTest::addColumn<bool>("sameEndpoints");
     QTest::addColumn<QStringList>("first");
-    QTest::addColumn<QStringList>("second");
+    QTest::addColumn<QStringList>("later"); // every later paint, with nothing changed between
 
     const QString path = PathMessage + "72";
-    QTest::newRow("path") << true << false << false << QStringList {path} << QStringList {};
+    QTest::newRow("path") << true << false << false << QStringList {path} << QStringList {path};
     QTest::newRow("no path") << false << true << false << QStringList {NoPathMessage}
-                             << QStringList {};
-    QTest::newRow("same") << false << false << true << QStringList {SameMessage} << QStringList {};
+                             << QStringList {NoPathMessage};
+    QTest::newRow("same") << false << false << true << QStringList {SameMessage}
+                          << QStringList {SameMessage};
     QTest::newRow("path wins over no path")
         << true << true << false << QStringList {path} << QStringList {NoPathMessage};
-    QTest::newRow("path and same")
-        << true << false << true << QStringList {path, SameMessage} << QStringList {};
+    QTest::newRow("path and same") << true << false << true << QStringList {path, SameMessage}
+                                   << QStringList {path, SameMessage};
     QTest::newRow("same holds no path back")
         << false << true << true << QStringList {SameMessage} << QStringList {NoPathMessage};
     QTest::newRow("nothing") << false << false << false << QStringList {} << QStringList {};
@@ -330,7 +335,7 @@ void PaintingTest::outcomeFlags()
     QFETCH(bool, noPath);
     QFETCH(bool, sameEndpoints);
     QFETCH(QStringList, first);
-    QFETCH(QStringList, second);
+    QFETCH(QStringList, later);
 
     NetworkDisplay view;
     NetworkDisplayProbe probe(view);
@@ -347,8 +352,49 @@ void PaintingTest::outcomeFlags()
         if (op.text == SameMessage)
             QVERIFY(isCosmetic(op.pen, QColor(Qt::red)));
     }
-    QCOMPARE(messages(paintOps(view)), second);
+    QCOMPARE(messages(paintOps(view)), later);
+    QCOMPARE(messages(paintOps(view)), later);
+}
+
+void PaintingTest::changesForgetOutcome_data()
+{
+    QTest::addColumn<int>("change");
+    QTest::newRow("source") << 0;
+    QTest::newRow("destination") << 1;
+    QTest::newRow("load") << 2;
+    QTest::newRow("random effect") << 3;
+    QTest::newRow("restart") << 4;
+}
+
+// What clears a shown outcome is a change of what it was found for, or a new series.
+void PaintingTest::changesForgetOutcome()
+{
+    QFETCH(int, change);
+
+    NetworkDisplay view;
+    runCycle(view, 1, 0);
+    QCOMPARE(messages(paintOps(view)), QStringList {PathMessage + "72"});
+    const std::function<void()> changes[]
+        = {[&] { view.setVertex(3); }, [&] { view.setVertex2(5); }, [&] { view.setLoad(5); },
+            [&] { view.setgrand(true); }, [&] { view.restartGame(); }};
+    changes[change]();
     QCOMPARE(messages(paintOps(view)), QStringList {});
+}
+
+// A resize repaints the whole view: it draws what the paint before it drew, outcome included.
+void PaintingTest::resizeKeepsOutcome()
+{
+    NetworkDisplay view;
+    view.resize(800, 600);
+    view.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    runCycle(view, 19, 0);
+    const QImage shown = view.grab().toImage();
+    view.resize(790, 590);
+    QCoreApplication::processEvents();
+    view.resize(800, 600);
+    QCoreApplication::processEvents();
+    QCOMPARE(view.grab().toImage(), shown);
 }
 
 void PaintingTest::pathSegments_data()
