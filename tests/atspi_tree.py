@@ -1,8 +1,9 @@
 # SPDX-FileCopyrightText: The netroute developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 """Prints the accessible tree of a running application as a screen reader reads it over AT-SPI:
-one object a line, indented by depth, as role, "name", value and description.
-Usage: python3 atspi_tree.py APPLICATION_NAME"""
+one object a line, indented by depth, as role, "name", value and description. With --press,
+runs the first action of the push button of that name instead, as a screen reader user would.
+Usage: python3 atspi_tree.py APPLICATION_NAME [--press BUTTON_NAME]"""
 
 import sys
 import time
@@ -40,4 +41,21 @@ def walk(accessible, depth=0):
             walk(child, depth + 1)
 
 
-walk(application(sys.argv[1]))
+def find_button(accessible, name):
+    # AT-SPI 2.46 calls the role "push button", later versions "button".
+    if accessible.getRoleName() in ("push button", "button") and accessible.name == name:
+        return accessible
+    for child in accessible:
+        found = find_button(child, name) if child is not None else None
+        if found is not None:
+            return found
+    return None
+
+
+if len(sys.argv) == 4 and sys.argv[2] == "--press":
+    button = find_button(application(sys.argv[1]), sys.argv[3])
+    if button is None:
+        sys.exit(f"no push button named {sys.argv[3]}")
+    button.queryAction().doAction(0)
+else:
+    walk(application(sys.argv[1]))
