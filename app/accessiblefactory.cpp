@@ -3,6 +3,9 @@
 
 #include "accessiblefactory.h"
 
+#include "networkaccessible.h"
+#include "networkdisplay.h"
+
 #include <QAccessible>
 #include <QAccessibleValueInterface>
 #include <QAccessibleWidget>
@@ -135,7 +138,7 @@ QAccessibleInterface *createInterface(const QString &className, QObject *object)
     if (className == QLatin1String("MainBoard"))
         return new WindowAccessible(widget);
     if (className == QLatin1String("NetworkDisplay"))
-        return new QAccessibleWidget(widget, QAccessible::Graphic);
+        return new NetworkAccessible(static_cast<NetworkDisplay *>(widget));
     return nullptr;
 }
 

@@ -21,6 +21,8 @@ public:
     explicit NotificationAccessible(QWidget *window)
         : owner(window)
     { }
+    Q_DISABLE_COPY_MOVE(NotificationAccessible)
+    ~NotificationAccessible() override = default;
 
     void setMessage(const QString &text) { message = text; }
 

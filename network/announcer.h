@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include <QAccessible>
 #include <QObject>
 #include <QPointer>
 #include <QStringList>
@@ -32,5 +33,5 @@ private:
     QPointer<QWidget> source;
     QStringList pending;
     QTimer gatherTimer;
-    int notificationId = 0; // the accessible notification that carries the messages, once made
+    QAccessible::Id notificationId = 0; // the notification that carries the messages, once made
 };

@@ -87,6 +87,7 @@ NetworkDisplay::NetworkDisplay(QWidget *parent)
     setPalette(QPalette(background));
     setAutoFillBackground(true);
     setAccessibleName(tr("Network drawing"));
+    setMouseTracking(true); // the pointer's shape tells where a click chooses a vertex
 
     newTarget();
     buildTopology();

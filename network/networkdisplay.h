@@ -6,6 +6,7 @@
 #include "link.h"
 
 #include <QList>
+#include <QPointF>
 #include <QRect>
 #include <QSize>
 #include <QWidget>
@@ -14,6 +15,7 @@
 #include <memory>
 #include <vector>
 
+class QMouseEvent;
 class QPainter;
 class QTimer;
 
@@ -30,6 +32,7 @@ public:
     static constexpr int VertexCapacity = 50;
     static constexpr int UnreachableDistance = 10000;
     static constexpr int MaxUsableCost = 99;
+    static constexpr int LoadLimit = 100; // a link passes the load test below it
     static constexpr int StepCap = 999999;
     static constexpr int NoPredecessor = -1;
 
@@ -41,6 +44,13 @@ public:
     QSize sizeHint() const override;
     QRect wholeRect() const;
     QRect networkRect() const;
+
+    // The drawing's elements, as a screen reader or a tooltip presents them: the vertices, then
+    // the links in topology order.
+    static constexpr int ElementCount = VertexCount + LinkCount;
+    QString elementName(int element) const;
+    QString elementExplanation(int element) const;
+    QRect elementRect(int element) const; // as drawn, in the view's coordinates
 
 signals:
     void hit();
@@ -66,6 +76,9 @@ private slots:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    bool event(QEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
 
 private:
     using LinkList = std::vector<std::unique_ptr<Link>>;
@@ -80,6 +93,14 @@ private:
         bool isEmpty() const { return !pathFound && !noPath && !sameEndpoints; }
     };
 
+    // A link's line and label as drawn, on whole pixels.
+    struct LinkGeometry
+    {
+        QPointF from;
+        QPointF to;
+        QPointF label;
+    };
+
     void buildTopology();
     int clampVertex(int vertex) const;
     bool isVertex(int vertex) const;
@@ -90,12 +111,25 @@ private:
     int relaxAndChoose(int current);
     double linkCost(int from, int to) const;
     void writeReport(int source, int destination) const;
-    bool passesLoadTest() const;
+    double pricedCost(const Link &record) const;
+    double loadTestSum(float factor) const;
+    bool passesLoadTest(float factor) const;
     void appendActiveLink(int source, const Link &link);
     void settleOutcome();
     void finishSearch();
 
+    // Explaining the drawing
+    int vertexAt(QPointF point) const;
+    int elementAt(QPointF point) const;
+    const Link *linkOf(int element, int *source) const;
+    QString vertexExplanation(int vertex) const;
+    QString linkExplanation(int source, const Link &link) const;
+    void explanationsChanged();
+
     // Painting
+    QString linkLabel(const Link &link) const;
+    LinkGeometry linkGeometry(int source, const Link &link) const;
+    QRectF vertexDisc(int vertex) const;
     Outcome takeOutcome();
     void forgetShownOutcome();
     QStringList outcomeSentences(const Outcome &outcome) const;
@@ -149,6 +183,8 @@ private:
     // picture stays until the state it shows changes, so an expose or resize redraws it.
     Outcome shownOutcome;
     bool gameOverShown = false;
+    bool searchRan = false; // distance and predecessor belong to the shown state
+    bool explanationsPending = false;
     int sourceVertex = 0;
     int destinationVertex = 0;
     int trafficLoad = 0;

@@ -17,7 +17,6 @@
 
 namespace {
 
-constexpr int SaturatedLoad = 100;
 constexpr float VertexCentre = 6; // from a disc's top-left corner towards its centre
 constexpr float LinkSideShift = 4; // each direction of a pair runs 4 pixels to its side
 constexpr float LabelAdvance = 10; // label past the line's midpoint, along the link
@@ -127,6 +126,8 @@ NetworkDisplay::Outcome NetworkDisplay::takeOutcome()
 void NetworkDisplay::forgetShownOutcome()
 {
     shownOutcome = Outcome();
+    searchRan = false;
+    explanationsChanged();
 }
 
 void NetworkDisplay::drawNetwork(QPainter &painter)
@@ -153,14 +154,16 @@ bool NetworkDisplay::isSaturated(const Link &link) const
     return linkLoad(link) > MaxUsableCost;
 }
 
-void NetworkDisplay::drawLink(QPainter &painter, int source, const Link &link)
+QString NetworkDisplay::linkLabel(const Link &link) const
 {
-    const bool saturated = isSaturated(link);
-    if (saturated)
-        --activeLinkCount;
-    const qint64 load = saturated ? SaturatedLoad : linkLoad(link);
-    const bool forward = source < link.target;
+    return isSaturated(link) ? tr("NoLink") : QString::number(linkLoad(link));
+}
 
+// Where a link's line and label are drawn: a line 4 pixels to the side of the centres' line, so
+// that the pair's two directions run side by side, and the label past its midpoint.
+NetworkDisplay::LinkGeometry NetworkDisplay::linkGeometry(int source, const Link &link) const
+{
+    const bool forward = source < link.target;
     const int t = link.target;
     const float dx = vertexX[t] - link.x;
     const float dy = vertexY[t] - link.y;
@@ -181,6 +184,16 @@ void NetworkDisplay::drawLink(QPainter &painter, int source, const Link &link)
     const float side = forward ? ForwardLabelSide : ReverseLabelSide;
     const float lx = (x1 + x2) / 2 + LabelAdvance * ux - side * uy;
     const float ly = (y1 + y2) / 2 + LabelAdvance * uy + side * ux;
+    return {truncated(x1, y1), truncated(x2, y2), truncated(lx, ly)};
+}
+
+void NetworkDisplay::drawLink(QPainter &painter, int source, const Link &link)
+{
+    const bool saturated = isSaturated(link);
+    if (saturated)
+        --activeLinkCount;
+    const bool forward = source < link.target;
+    const LinkGeometry geometry = linkGeometry(source, link);
 
     if (saturated) {
         painter.setPen(wideRoundPen(
@@ -188,10 +201,16 @@ void NetworkDisplay::drawLink(QPainter &painter, int source, const Link &link)
     } else {
         painter.setPen(cosmeticPen(forward ? ForwardLineColor : ReverseLineColor));
     }
-    drawSingleLine(painter, truncated(x1, y1), truncated(x2, y2));
+    drawSingleLine(painter, geometry.from, geometry.to);
 
     painter.setPen(cosmeticPen(forward ? ForwardLabelColor : ReverseLabelColor));
-    painter.drawText(truncated(lx, ly), saturated ? tr("NoLink") : QString::number(load));
+    painter.drawText(geometry.label, linkLabel(link));
+}
+
+QRectF NetworkDisplay::vertexDisc(int vertex) const
+{
+    return QRectF(
+        truncated(vertexX[vertex], vertexY[vertex]), QSizeF(VertexDiscSize, VertexDiscSize));
 }
 
 void NetworkDisplay::drawVertices(QPainter &painter)
@@ -199,8 +218,7 @@ void NetworkDisplay::drawVertices(QPainter &painter)
     for (int j = 0; j < vertexCount; ++j) {
         painter.setPen(cosmeticPen(Qt::darkCyan));
         painter.setBrush(VertexBrushColor);
-        painter.drawEllipse(
-            QRectF(truncated(vertexX[j], vertexY[j]), QSizeF(VertexDiscSize, VertexDiscSize)));
+        painter.drawEllipse(vertexDisc(j));
 
         painter.setPen(cosmeticPen(Qt::darkBlue));
         const float offset = j <= 9 ? OneDigitOffset : TwoDigitOffset;

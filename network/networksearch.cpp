@@ -15,7 +15,6 @@
 namespace {
 
 constexpr int NoVertex = -1;
-constexpr double LoadLimit = 100;
 
 // Shared by every view: grand() seeds the generator on its first random draw only.
 bool grandSeedPending = true;
@@ -71,6 +70,7 @@ void NetworkDisplay::findShortestPath(int source, int destination)
             break;
     }
     writeReport(source, destination);
+    searchRan = true;
 }
 
 // One step: relax every unsettled vertex from the current one, return the nearest (or NoVertex).
@@ -101,9 +101,15 @@ double NetworkDisplay::linkCost(int from, int to) const
     const Link *link = firstActiveLink[from][to];
     if (!link)
         return UnreachableDistance;
-    const double cost = static_cast<double>(trafficLoad) * static_cast<double>(randomFactor)
-        + static_cast<double>(link->weight);
+    const double cost = pricedCost(*link);
     return cost > MaxUsableCost ? UnreachableDistance : cost;
+}
+
+// The search prices a link with the factor drawn last in the cycle, whatever the link's own.
+double NetworkDisplay::pricedCost(const Link &record) const
+{
+    return static_cast<double>(trafficLoad) * static_cast<double>(randomFactor)
+        + static_cast<double>(record.weight);
 }
 
 void NetworkDisplay::writeReport(int source, int destination) const
@@ -133,10 +139,15 @@ void NetworkDisplay::grand()
     update(wholeRect());
 }
 
-bool NetworkDisplay::passesLoadTest() const
+double NetworkDisplay::loadTestSum(float factor) const
 {
     const double load = trafficLoad;
-    return load + load * static_cast<double>(randomFactor) < LoadLimit;
+    return load + load * static_cast<double>(factor);
+}
+
+bool NetworkDisplay::passesLoadTest(float factor) const
+{
+    return loadTestSum(factor) < LoadLimit;
 }
 
 void NetworkDisplay::appendActiveLink(int source, const Link &link)
@@ -158,7 +169,7 @@ void NetworkDisplay::moveShot()
         for (const std::unique_ptr<Link> &link : links[j]) {
             grand();
             link->factor = randomFactor;
-            if (passesLoadTest()) {
+            if (passesLoadTest(randomFactor)) {
                 appendActiveLink(
                     j, Link {link->target, link->weight, vertexX[j], vertexY[j], randomFactor});
                 ++passingLinks;
@@ -176,6 +187,7 @@ void NetworkDisplay::moveShot()
 
     settleOutcome();
     update(QRegion(networkRect()));
+    explanationsChanged();
 }
 
 // Flags left unpainted by an earlier cycle take part here, as they would on screen.

@@ -2,8 +2,9 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """Prints the accessible tree of a running application as a screen reader reads it over AT-SPI:
 one object a line, indented by depth, as role, "name", value and description. With --press,
-runs the first action of the push button of that name instead, as a screen reader user would.
-Usage: python3 atspi_tree.py APPLICATION_NAME [--press BUTTON_NAME]"""
+runs the first action of the push button of that name instead, and with --do the named action
+of the named object, as a screen reader user would.
+Usage: python3 atspi_tree.py APPLICATION_NAME [--press BUTTON_NAME | --do NAME ACTION]"""
 
 import sys
 import time
@@ -41,21 +42,31 @@ def walk(accessible, depth=0):
             walk(child, depth + 1)
 
 
-def find_button(accessible, name):
-    # AT-SPI 2.46 calls the role "push button", later versions "button".
-    if accessible.getRoleName() in ("push button", "button") and accessible.name == name:
+def find(accessible, name, roles=None):
+    if accessible.name == name and (roles is None or accessible.getRoleName() in roles):
         return accessible
     for child in accessible:
-        found = find_button(child, name) if child is not None else None
+        found = find(child, name, roles) if child is not None else None
         if found is not None:
             return found
     return None
 
 
+def act(name, action=None, roles=None):
+    target = find(application(sys.argv[1]), name, roles)
+    if target is None:
+        sys.exit(f"no object named {name}")
+    actions = target.queryAction()
+    names = [actions.getName(i) for i in range(actions.nActions)]
+    if action is not None and action not in names:
+        sys.exit(f"{name} has no action {action}, only {names}")
+    actions.doAction(names.index(action) if action is not None else 0)
+
+
 if len(sys.argv) == 4 and sys.argv[2] == "--press":
-    button = find_button(application(sys.argv[1]), sys.argv[3])
-    if button is None:
-        sys.exit(f"no push button named {sys.argv[3]}")
-    button.queryAction().doAction(0)
+    # AT-SPI 2.46 calls the role "push button", later versions "button".
+    act(sys.argv[3], roles=("push button", "button"))
+elif len(sys.argv) == 5 and sys.argv[2] == "--do":
+    act(sys.argv[3], sys.argv[4])
 else:
     walk(application(sys.argv[1]))

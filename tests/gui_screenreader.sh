@@ -3,8 +3,9 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 #
 # Reads the real program's accessible tree over AT-SPI, as a screen reader does, before and
-# after a search started with Return: the named sliders with their values, the trial counter
-# and the drawing's description. Runs inside a11y_session.sh.
+# after a search started with Return: the named sliders with their values, the trial counter,
+# the drawing's description and its vertices and links; then chooses the destination through
+# a vertex's action. Runs inside a11y_session.sh.
 # Usage: a11y_session.sh gui_screenreader.sh PATH_TO_NETROUTE
 set -euo pipefail
 
@@ -42,6 +43,11 @@ expect "$work/before" \
 [ "$(grep -c '^ *slider ' "$work/before")" -eq 3 ] || fail "not exactly three sliders"
 [ "$(grep -c '"TRIAL LEFT"' "$work/before")" -eq 1 ] || fail "the counter's caption is presented too"
 ! grep -q '^ *label " *"' "$work/before" || fail "a blank label is presented"
+expect "$work/before" \
+    "image \"Vertex 9\" description='Vertex 9\\nClick: make it the source." \
+    "image \"Link 0 to 2\" description='Link 0 to 2: weight 26, random factor 1."
+[ "$(grep -c '^ *image "Vertex ' "$work/before")" -eq 20 ] || fail "not 20 vertices"
+[ "$(grep -c '^ *image "Link ' "$work/before")" -eq 64 ] || fail "not 64 links"
 
 xdotool key Return
 for _ in $(seq 50); do
@@ -53,6 +59,16 @@ echo "--- after Return:"
 cat "$work/after"
 expect "$work/after" \
     '"TRIAL LEFT" value=9' \
-    "The optimal path load is 72. The path: 0, 2, 1."
+    "The optimal path load is 72. The path: 0, 2, 1." \
+    "image \"Vertex 1\" description='Vertex 1, the destination\\nDistance from vertex 0: 72.\\nOn the drawn path."
+
+/usr/bin/python3 "$here/atspi_tree.py" netroute --do "Vertex 7" "Set as destination" ||
+    fail "the vertex's action failed"
+for _ in $(seq 50); do
+    /usr/bin/python3 "$here/atspi_tree.py" netroute >"$work/chosen"
+    grep -qF 'slider "DESTINATION" value=7' "$work/chosen" && break
+    sleep 0.1
+done
+expect "$work/chosen" 'slider "DESTINATION" value=7'
 
 quit_with_ctrl_q

@@ -13,11 +13,15 @@
 namespace {
 
 QList<QAccessible::Event> descriptionEvents;
+QStringList elementChanges; // the names of drawing elements whose description changed
 
 void recordEvent(QAccessibleEvent *event)
 {
     if (qobject_cast<NetworkDisplay *>(event->object()))
         descriptionEvents << event->type();
+    QAccessibleInterface *element = event->object() ? nullptr : event->accessibleInterface();
+    if (element && event->type() == QAccessible::DescriptionChanged)
+        elementChanges << element->text(QAccessible::Name);
 }
 
 // Every interface below the given one, depth first.
@@ -48,6 +52,9 @@ private slots:
     void viewDescription_data();
     void viewDescription();
     void descriptionChangeIsAnnounced();
+    void networkElements();
+    void vertexActions_data();
+    void vertexActions();
 
 private:
     QList<QAccessibleInterface *> named(const QString &name) const;
@@ -200,6 +207,62 @@ void AccessibilityTest::descriptionChangeIsAnnounced()
     search();
     QTRY_VERIFY(shownDescription().contains(QLatin1String("Path Found")));
     QCOMPARE(descriptionEvents.count(QAccessible::DescriptionChanged), 1);
+}
+
+// The vertices, then the links in topology order, each where it is drawn.
+void AccessibilityTest::networkElements()
+{
+    QAccessibleInterface *drawing = QAccessible::queryAccessibleInterface(view);
+    QCOMPARE(drawing->childCount(), 84);
+    QCOMPARE(drawing->child(0)->text(QAccessible::Name), QStringLiteral("Vertex 0"));
+    QCOMPARE(drawing->child(19)->text(QAccessible::Name), QStringLiteral("Vertex 19"));
+    QCOMPARE(drawing->child(20)->text(QAccessible::Name), QStringLiteral("Link 0 to 5"));
+    QCOMPARE(drawing->child(83)->text(QAccessible::Name), QStringLiteral("Link 19 to 17"));
+    QCOMPARE(drawing->child(9)->rect(), QRect(view->mapToGlobal(QPoint(288, 199)), QSize(14, 14)));
+    for (int i = 0; i < drawing->childCount(); ++i) {
+        QAccessibleInterface *element = drawing->child(i);
+        QCOMPARE(element->parent(), drawing);
+        QCOMPARE(drawing->indexOfChild(element), i);
+        QVERIFY2(drawing->rect().contains(element->rect()),
+            qPrintable(element->text(QAccessible::Name)));
+        QCOMPARE(element->actionInterface() != nullptr, i < NetworkDisplay::VertexCount);
+    }
+
+    elementChanges.clear();
+    search();
+    QTRY_VERIFY(elementChanges.contains(QStringLiteral("Vertex 1")));
+    QVERIFY(drawing->child(1)
+                ->text(QAccessible::Description)
+                .contains(QLatin1String("Distance from vertex 0: 72.\nOn the drawn path.")));
+    elementChanges.clear();
+    view->repaint();
+    QCoreApplication::processEvents();
+    QCOMPARE(elementChanges, QStringList {});
+}
+
+void AccessibilityTest::vertexActions_data()
+{
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<int>("source");
+    QTest::addColumn<int>("destination");
+    QTest::newRow("source") << "Set as source" << 7 << 1;
+    QTest::newRow("destination") << "Set as destination" << 0 << 7;
+}
+
+void AccessibilityTest::vertexActions()
+{
+    QFETCH(QString, action);
+    QFETCH(int, source);
+    QFETCH(int, destination);
+
+    QAccessibleInterface *vertex = QAccessible::queryAccessibleInterface(view)->child(7);
+    QCOMPARE(vertex->actionInterface()->actionNames(),
+        QStringList({"Set as source", "Set as destination"}));
+    vertex->actionInterface()->doAction(action);
+    QCOMPARE(
+        named(QStringLiteral("SOURCE")).first()->valueInterface()->currentValue().toInt(), source);
+    QCOMPARE(named(QStringLiteral("DESTINATION")).first()->valueInterface()->currentValue().toInt(),
+        destination);
 }
 
 QTEST_MAIN(AccessibilityTest)
