@@ -3,6 +3,8 @@
 
 #include "accessiblefactory.h"
 
+#include "lcdrange.h"
+#include "mainboard.h"
 #include "networkaccessible.h"
 #include "networkdisplay.h"
 
@@ -10,6 +12,7 @@
 #include <QAccessibleValueInterface>
 #include <QAccessibleWidget>
 #include <QLCDNumber>
+#include <QSlider>
 #include <QVariant>
 #include <QWidget>
 
@@ -17,11 +20,18 @@
 
 namespace {
 
-constexpr char DecorativeProperty[] = "netroute-decorative";
+// What a widget is to assistive technology, where the toolkit's own answer does not fit.
+constexpr char PresentationProperty[] = "netroute-presentation";
+enum class Presentation { Ordinary, Decorative, Counter };
+
+Presentation presentation(const QObject *object)
+{
+    return static_cast<Presentation>(object->property(PresentationProperty).toInt());
+}
 
 bool isDecorative(const QObject *object)
 {
-    return object->property(DecorativeProperty).toBool();
+    return presentation(object) == Presentation::Decorative;
 }
 
 // The main window without the widgets that only repeat another's words or make space.
@@ -86,8 +96,11 @@ public:
     }
 
 private:
-    // The control hands its keyboard focus to its slider.
-    QWidget *slider() const { return widget()->focusProxy(); }
+    QWidget *slider() const
+    {
+        return widget()->findChild<QSlider *>(
+            QLatin1String(LCDRange::SliderName), Qt::FindDirectChildrenOnly);
+    }
 };
 
 // A read-only counter: its name says what it counts and its value is the number shown.
@@ -125,20 +138,19 @@ private:
     QLCDNumber *counter() const { return static_cast<QLCDNumber *>(widget()); }
 };
 
-QAccessibleInterface *createInterface(const QString &className, QObject *object)
+// Recognises the program's widgets by their classes, so that a renamed class still compiles
+// to the same presentation or not at all.
+QAccessibleInterface *createInterface(const QString & /*className*/, QObject *object)
 {
-    auto *widget = qobject_cast<QWidget *>(object);
-    if (!widget)
-        return nullptr;
-    if (className == QLatin1String("LCDRange"))
-        return new ValueControlAccessible(widget);
-    // Only a named readout is a counter of its own; the value controls' readouts stay hidden.
-    if (className == QLatin1String("QLCDNumber") && !widget->accessibleName().isEmpty())
-        return new CounterAccessible(static_cast<QLCDNumber *>(widget));
-    if (className == QLatin1String("MainBoard"))
-        return new WindowAccessible(widget);
-    if (className == QLatin1String("NetworkDisplay"))
-        return new NetworkAccessible(static_cast<NetworkDisplay *>(widget));
+    if (auto *control = qobject_cast<LCDRange *>(object))
+        return new ValueControlAccessible(control);
+    auto *counter = qobject_cast<QLCDNumber *>(object);
+    if (counter && presentation(counter) == Presentation::Counter)
+        return new CounterAccessible(counter);
+    if (auto *window = qobject_cast<MainBoard *>(object))
+        return new WindowAccessible(window);
+    if (auto *view = qobject_cast<NetworkDisplay *>(object))
+        return new NetworkAccessible(view);
     return nullptr;
 }
 
@@ -151,5 +163,10 @@ void installAccessibleFactory()
 
 void markDecorative(QWidget *widget)
 {
-    widget->setProperty(DecorativeProperty, true);
+    widget->setProperty(PresentationProperty, static_cast<int>(Presentation::Decorative));
+}
+
+void markCounter(QLCDNumber *counter)
+{
+    counter->setProperty(PresentationProperty, static_cast<int>(Presentation::Counter));
 }

@@ -3,6 +3,7 @@
 
 #pragma once
 
+class QLCDNumber;
 class QWidget;
 
 // How the program's own widgets appear to assistive technology: each value control as the one
@@ -13,3 +14,6 @@ void installAccessibleFactory();
 // Leaves a widget out of what assistive technology presents, because it only repeats what
 // another widget says or only makes space.
 void markDecorative(QWidget *widget);
+
+// Presents a readout as a counter of its own, named by its accessible name, with its value.
+void markCounter(QLCDNumber *counter);

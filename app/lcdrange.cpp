@@ -8,13 +8,6 @@
 #include <QSlider>
 #include <QVBoxLayout>
 
-namespace {
-
-constexpr int ReadoutDigits = 2;
-constexpr int HighestAllowed = 99;
-
-} // namespace
-
 LCDRange::LCDRange(QWidget *parent)
     : QWidget(parent)
 {
@@ -34,6 +27,7 @@ void LCDRange::init()
     lcd->setSegmentStyle(QLCDNumber::Flat);
 
     slider = new QSlider(Qt::Horizontal);
+    slider->setObjectName(QLatin1String(SliderName));
     slider->setRange(0, 100);
     slider->setValue(0);
 
@@ -70,11 +64,11 @@ void LCDRange::setValue(int value)
 
 void LCDRange::setRange(int minValue, int maxValue)
 {
-    if (minValue < 0 || maxValue > HighestAllowed || minValue > maxValue) {
+    if (minValue < 0 || maxValue > HighestValue || minValue > maxValue) {
         qWarning("LCDRange::setRange(%d, %d)\n"
-                 "\tRange must be 0..99\n"
+                 "\tRange must be 0..%d\n"
                  "\tand minValue must not be greater than maxValue",
-            minValue, maxValue);
+            minValue, maxValue, HighestValue);
         return;
     }
     slider->setRange(minValue, maxValue);

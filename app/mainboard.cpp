@@ -5,6 +5,7 @@
 
 #include "accessiblefactory.h"
 #include "announcer.h"
+#include "boldfont.h"
 #include "lcdrange.h"
 #include "networkdisplay.h"
 
@@ -23,13 +24,9 @@
 
 namespace {
 
-constexpr int CounterDigits = 2;
 constexpr int ViewColumnStretch = 10;
 
-QFont buttonFont()
-{
-    return QFont(QStringLiteral("Times"), 12, QFont::Bold, false);
-}
+constexpr int ButtonPointSize = 12;
 
 } // namespace
 
@@ -60,16 +57,17 @@ MainBoard::MainBoard(QWidget *parent)
     connect(networkDisplay, &NetworkDisplay::missed, this, &MainBoard::missed);
 
     auto *searchButton = new QPushButton(tr("&SEARCH START"));
-    searchButton->setFont(buttonFont());
+    searchButton->setFont(boldFont(ButtonPointSize));
     connect(searchButton, &QPushButton::clicked, this, &MainBoard::fire);
     connect(networkDisplay, &NetworkDisplay::canShoot, searchButton, &QWidget::setEnabled);
 
     auto *restartButton = new QPushButton(tr("&RESTART"));
-    restartButton->setFont(buttonFont());
+    restartButton->setFont(boldFont(ButtonPointSize));
     connect(restartButton, &QPushButton::clicked, this, &MainBoard::newGame);
 
-    trialLeft = new QLCDNumber(CounterDigits);
+    trialLeft = new QLCDNumber(LCDRange::ReadoutDigits);
     trialLeft->setSegmentStyle(QLCDNumber::Flat);
+    markCounter(trialLeft); // before anything asks how to present it
     trialLeft->setAccessibleName(tr("TRIAL LEFT"));
 
     auto *trialCaption = new QLabel(tr("TRIAL LEFT"));

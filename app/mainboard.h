@@ -22,9 +22,13 @@ public:
     explicit MainBoard(QWidget *parent = nullptr);
 
 protected slots:
+    // Starts a search and counts it, unless the series is over or a search is running.
     void fire();
+    // Answers the view's hit(), which it never emits: a new target, or the end of the series.
     void hit();
+    // A search has ended: with no trials left, the series ends.
     void missed();
+    // Begins a series of TrialsPerSeries searches.
     void newGame();
 
 private:

@@ -28,47 +28,72 @@ public:
     static constexpr int VertexCount = 20;
     static constexpr int HighestVertex = VertexCount - 1;
     static constexpr int LinkCount = 64;
-    static constexpr int HighestLoad = 99; // the highest traffic load the window offers
+    // The highest load a link carries: a label above it marks the link saturated, a search
+    // cost above it leaves the link out, and the load control ends there.
+    static constexpr int HighestLoad = 99;
+    static constexpr int LoadLimit = HighestLoad + 1; // the load test asks for a sum below it
     static constexpr int VertexCapacity = 50;
     static constexpr int UnreachableDistance = 10000;
-    static constexpr int MaxUsableCost = 99;
-    static constexpr int LoadLimit = 100; // a link passes the load test below it
     static constexpr int StepCap = 999999;
     static constexpr int NoPredecessor = -1;
 
     explicit NetworkDisplay(QWidget *parent = nullptr);
     ~NetworkDisplay() override;
 
+    // True from shoot() until the search cycle it started has finished.
     bool isSearchRunning() const;
+    // True once the series is over (setGameOver()), until restartGame().
     bool isGameEnded() const;
     QSize sizeHint() const override;
+    // The area every change of a value repaints: the whole fixed 800 x 600 picture.
     QRect wholeRect() const;
+    // The area a finished search cycle repaints: the network, at (10, 10), 600 x 600.
     QRect networkRect() const;
 
     // The drawing's elements, as a screen reader or a tooltip presents them: the vertices, then
     // the links in topology order.
     static constexpr int ElementCount = VertexCount + LinkCount;
+    // "Vertex 9" or "Link 9 to 11".
     QString elementName(int element) const;
+    // What the element's tooltip says: its numbers and how each is worked out.
     QString elementExplanation(int element) const;
     QRect elementRect(int element) const; // as drawn, in the view's coordinates
 
 signals:
+    // A target was hit. Declared for the window's hit() slot; this view never emits it, since
+    // every search ends through missed().
     void hit();
+    // A search cycle has ended, whatever its outcome; canShoot(true) follows.
     void missed();
+    // The source vertex changed to newVertex.
     void vertexChanged(int newVertex);
+    // The destination vertex changed to newVertex2.
     void vertexChanged2(int newVertex2);
+    // The traffic load changed to newLoad.
     void loadChanged(int newLoad);
+    // Whether a search may be started now: false while one runs.
     void canShoot(bool can);
 
 public slots:
+    // Sets the source vertex, clamped to 0..HighestVertex.
     void setVertex(int vertex);
+    // Sets the destination vertex, clamped to 0..HighestVertex.
     void setVertex2(int vertex2);
+    // Sets the traffic load added to every link; negative loads become 0.
     void setLoad(int load);
+    // Switches the random effect: whether each cycle draws a random factor per link.
     void setgrand(bool randCheckBox);
+    // Draws the next random factor (1 with the random effect off); the cycle calls it per link.
     void grand();
+    // Starts a search: the cycle runs on the timer's first tick, 5 ms later.
     void shoot();
+    // Advances the random generator by two draws, seeding it on the program's first call, and
+    // repaints. Nothing reads the two draws; they stay because they decide which random factors
+    // the searches after them get.
     void newTarget();
+    // Ends the series: stops a running search and shows the closing notice.
     void setGameOver();
+    // Begins a series: stops a running search, clears the notice and allows searching.
     void restartGame();
 
 private slots:
@@ -132,7 +157,7 @@ private:
     QRectF vertexDisc(int vertex) const;
     Outcome takeOutcome();
     void forgetShownOutcome();
-    QStringList outcomeSentences(const Outcome &outcome) const;
+    QStringList outcomeSentences(Outcome outcome) const;
     QString gameOverSentence() const;
     qint64 linkLoad(const Link &link) const;
     bool isSaturated(const Link &link) const;

@@ -180,7 +180,7 @@ QString NetworkDisplay::linkExplanation(int source, const Link &link) const
                     "is %2, above %3.")
                      .arg(load)
                      .arg(labelSum)
-                     .arg(MaxUsableCost);
+                     .arg(HighestLoad);
     else
         lines << tr("Label at load %1: %2, whole weight plus whole factor times load: %3.")
                      .arg(load)
@@ -209,7 +209,7 @@ QString NetworkDisplay::linkExplanation(int source, const Link &link) const
         lines << tr("Search cost, load times factor plus weight: %1, above %2, so the search "
                     "leaves it out.")
                      .arg(priced)
-                     .arg(MaxUsableCost);
+                     .arg(HighestLoad);
     else
         lines << tr("Search cost, load times factor plus weight: %1.").arg(priced);
     if (randomFactor != link.factor)

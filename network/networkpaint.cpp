@@ -4,6 +4,7 @@
 #include "networkdisplay.h"
 
 #include "announcer.h"
+#include "boldfont.h"
 
 #include <QBrush>
 #include <QFont>
@@ -27,6 +28,8 @@ constexpr int VertexDiscSize = 14;
 constexpr int HighlightSize = 20;
 constexpr float HighlightInset = 3;
 constexpr double NumberBaseline = 11.7;
+constexpr int MessagePointSize = 18;
+constexpr int NoticePointSize = 28;
 constexpr float OneDigitOffset = 4.55f;
 constexpr float TwoDigitOffset = 1.95f;
 
@@ -64,11 +67,6 @@ void drawSingleLine(QPainter &painter, QPointF from, QPointF to)
 {
     const QLineF line(from, to);
     painter.drawLines(&line, 1);
-}
-
-QFont messageFont(int pointSize)
-{
-    return QFont(QStringLiteral("Times"), pointSize, QFont::Bold, false);
 }
 
 } // namespace
@@ -151,7 +149,7 @@ qint64 NetworkDisplay::linkLoad(const Link &link) const
 
 bool NetworkDisplay::isSaturated(const Link &link) const
 {
-    return linkLoad(link) > MaxUsableCost;
+    return linkLoad(link) > HighestLoad;
 }
 
 QString NetworkDisplay::linkLabel(const Link &link) const
@@ -287,7 +285,7 @@ void NetworkDisplay::drawPathFound(QPainter &painter)
 
     painter.setPen(cosmeticPen(PathMessageColor));
     painter.setBrush(Qt::NoBrush);
-    painter.setFont(messageFont(18));
+    painter.setFont(boldFont(MessagePointSize));
     painter.drawText(QPointF(50, 450), pathFoundMessage());
 }
 
@@ -295,7 +293,7 @@ void NetworkDisplay::drawNoPath(QPainter &painter)
 {
     painter.setPen(cosmeticPen(Qt::darkCyan));
     painter.setBrush(Qt::NoBrush);
-    painter.setFont(messageFont(18));
+    painter.setFont(boldFont(MessagePointSize));
     painter.drawText(QPointF(40, 450), noPathMessage());
 }
 
@@ -303,7 +301,7 @@ void NetworkDisplay::drawSameEndpoints(QPainter &painter)
 {
     painter.setPen(cosmeticPen(Qt::red));
     painter.setBrush(Qt::NoBrush);
-    painter.setFont(messageFont(18));
+    painter.setFont(boldFont(MessagePointSize));
     painter.drawText(QPointF(20, 450), sameEndpointsMessage());
 }
 
@@ -313,7 +311,7 @@ void NetworkDisplay::drawGameOver(QPainter &painter)
     painter.setBrush(NoticeBrushColor);
     const QRect box(40, 410, 570, 90);
     painter.drawRects(&box, 1);
-    painter.setFont(messageFont(28));
+    painter.setFont(boldFont(NoticePointSize));
     painter.drawText(QPointF(50, 440), gameOverFirstLine());
     painter.drawText(QPointF(50, 490), gameOverSecondLine());
 }
@@ -349,7 +347,7 @@ QString NetworkDisplay::gameOverSentence() const
     return (gameOverFirstLine() + gameOverSecondLine()).trimmed();
 }
 
-QStringList NetworkDisplay::outcomeSentences(const Outcome &outcome) const
+QStringList NetworkDisplay::outcomeSentences(Outcome outcome) const
 {
     QStringList sentences;
     if (outcome.pathFound)

@@ -102,7 +102,7 @@ double NetworkDisplay::linkCost(int from, int to) const
     if (!link)
         return UnreachableDistance;
     const double cost = pricedCost(*link);
-    return cost > MaxUsableCost ? UnreachableDistance : cost;
+    return cost > HighestLoad ? UnreachableDistance : cost;
 }
 
 // The search prices a link with the factor drawn last in the cycle, whatever the link's own.
