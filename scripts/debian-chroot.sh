@@ -1,5 +1,6 @@
 # SPDX-FileCopyrightText: The netroute developers
 # SPDX-License-Identifier: GPL-3.0-or-later
+# shellcheck shell=bash
 #
 # Sourced by the scripts that work inside a minimal Debian system: makes one with debootstrap
 # from the archive apt already uses, mounts what programs need inside it and always unmounts

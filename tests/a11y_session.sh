@@ -10,16 +10,14 @@ set -euo pipefail
 
 launcher=/usr/libexec/at-spi-bus-launcher
 if [ -z "${NETROUTE_A11Y_SESSION:-}" ]; then
-    for tool in dbus-run-session dbus-send Xvfb "$launcher"; do
-        if ! command -v "$tool" >/dev/null; then
-            echo "SKIP: $tool is not installed (scripts/install-deps test installs it)"
-            exit 77
-        fi
-    done
+    # shellcheck source=tests/testlib.sh
+    source "$(dirname "$0")/testlib.sh"
+    require_tools dbus-run-session dbus-send Xvfb "$launcher"
     NETROUTE_A11Y_SESSION=1 exec dbus-run-session -- "$0" "$@"
 fi
 
 work=$(mktemp -d)
+# shellcheck source=tests/xsession.sh
 source "$(dirname "$0")/xsession.sh"
 launcher_pid=
 trap '[ -n "$launcher_pid" ] && kill "$launcher_pid"; stop_session; rm -rf "$work"' EXIT

@@ -9,6 +9,7 @@ set -euo pipefail
 
 app=$1
 work=$(mktemp -d)
+# shellcheck source=tests/xsession.sh
 source "$(dirname "$0")/xsession.sh"
 trap 'stop_session; rm -rf "$work"' EXIT
 require_tools Xvfb xdotool xwininfo xprop
@@ -20,10 +21,7 @@ start_xvfb
 app_pid=$!
 window=$(focus_window)
 
-info=$(xwininfo -id "$window")
-geometry=$(awk -F: '/Absolute upper-left X/ {x=$2} /Absolute upper-left Y/ {y=$2}
-    /Width/ {w=$2} /Height/ {h=$2} END {gsub(/ /, "", x); gsub(/ /, "", y);
-    gsub(/ /, "", w); gsub(/ /, "", h); print w "x" h "+" x "+" y}' <<<"$info")
+geometry=$(window_geometry "$window")
 [ "$geometry" = "800x560+100+100" ] || fail "window geometry is $geometry"
 echo "window $window at $geometry"
 

@@ -10,6 +10,7 @@ set -euo pipefail
 
 app=$1
 work=$(mktemp -d)
+# shellcheck source=tests/xsession.sh
 source "$(dirname "$0")/xsession.sh"
 trap 'stop_session; rm -rf "$work"' EXIT
 require_tools Xvfb xdotool
@@ -21,15 +22,16 @@ ulimit -c unlimited
 # core file. The XDG_RUNTIME_DIR given holds no compositor's socket.
 free_display=:199
 [ -e /tmp/.X11-unix/X199 ] && free_display=:$((200 + RANDOM % 100))
-mkdir -p -m 0700 "$work/empty-runtime"
+mkdir -m 0700 "$work/empty-runtime"
 while IFS='|' read -r case_name settings; do
     status=0
     # shellcheck disable=SC2086 # the settings are words for env
     env -u DISPLAY XDG_RUNTIME_DIR="$work/empty-runtime" $settings "$app" >"$work/out" 2>"$work/err" ||
         status=$?
     [ "$status" -eq 1 ] || fail "$case_name: exit code $status"
-    [ "$(wc -l <"$work/err")" -eq 1 ] && grep -q 'xvfb-run' "$work/err" ||
+    if [ "$(wc -l <"$work/err")" -ne 1 ] || ! grep -q 'xvfb-run' "$work/err"; then
         fail "$case_name: not the one line with the headless hint"
+    fi
     [ ! -s "$work/out" ] || fail "$case_name: wrote to standard output"
     ! compgen -G "$work/core*" >/dev/null || fail "$case_name: left a core file"
     echo "$case_name: $(cat "$work/err")"

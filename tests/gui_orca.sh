@@ -11,6 +11,7 @@ set -euo pipefail
 
 app=$1
 work=$(mktemp -d)
+# shellcheck source=tests/xsession.sh
 source "$(dirname "$0")/xsession.sh"
 script_pid=
 openbox_pid=
@@ -25,10 +26,8 @@ stop_helpers() {
 }
 trap 'stop_helpers; stop_session; rm -rf "$work"' EXIT
 require_tools orca openbox script xdotool
-if pgrep -u "$(id -u)" -x orca >/dev/null; then
-    echo "SKIP: Orca already runs for this user, and a second one will not start"
-    exit 77
-fi
+! pgrep -u "$(id -u)" -x orca >/dev/null ||
+    skip "Orca already runs for this user, and a second one will not start"
 
 log=$work/orca.log
 spoken() { tr -d '\r' <"$log" | sed -n "s/.*SPEECH OUTPUT: '\(.*\)' *{'established.*/\1/p"; }

@@ -12,13 +12,12 @@ set -euo pipefail
 app=$1
 here=$(dirname "$0")
 work=$(mktemp -d)
+# shellcheck source=tests/xsession.sh
 source "$here/xsession.sh"
 trap 'stop_session; rm -rf "$work"' EXIT
 require_tools xdotool
-if ! /usr/bin/python3 -c 'import pyatspi' 2>/dev/null; then
-    echo "SKIP: python3-pyatspi is not installed (scripts/install-deps test installs it)"
-    exit 77
-fi
+/usr/bin/python3 -c 'import pyatspi' 2>/dev/null ||
+    skip "python3-pyatspi is not installed (scripts/install-deps test installs it)"
 
 "$app" >"$work/out" 2>"$work/err" &
 app_pid=$!

@@ -11,14 +11,13 @@ set -euo pipefail
 app=$1
 here=$(dirname "$0")
 work=$(mktemp -d)
+# shellcheck source=tests/xsession.sh
 source "$here/xsession.sh"
 weston_pid=
 trap '[ -n "$weston_pid" ] && kill "$weston_pid" 2>/dev/null; stop_session; rm -rf "$work"' EXIT
 require_tools weston
-[ -n "$(find /usr/lib -path '*/qt6/plugins/platforms/libqwayland*' -print -quit)" ] || {
-    echo "SKIP: qt6-wayland is not installed (scripts/install-deps test installs it)"
-    exit 77
-}
+[ -n "$(find /usr/lib -path '*/qt6/plugins/platforms/libqwayland*' -print -quit)" ] ||
+    skip "qt6-wayland is not installed (scripts/install-deps test installs it)"
 
 export XDG_RUNTIME_DIR=$work/runtime
 mkdir -m 0700 "$XDG_RUNTIME_DIR"

@@ -6,12 +6,9 @@
 # Usage: reuse_lint.sh SOURCE_DIR
 set -euo pipefail
 
-for tool in reuse git; do
-    if ! command -v "$tool" >/dev/null; then
-        echo "SKIP: $tool is not installed (scripts/install-deps test installs it)"
-        exit 77
-    fi
-done
+# shellcheck source=tests/testlib.sh
+source "$(dirname "$0")/testlib.sh"
+require_tools reuse git
 # Without git the tool would also read the ignored build trees.
-git -C "$1" rev-parse --git-dir >/dev/null 2>&1 || { echo "SKIP: $1 is not a git checkout"; exit 77; }
+git -C "$1" rev-parse --git-dir >/dev/null 2>&1 || skip "$1 is not a git checkout"
 reuse --root "$1" lint

@@ -7,12 +7,9 @@
 # Usage: validate_install.sh BUILD_DIR PROJECT_VERSION
 set -euo pipefail
 
-for tool in desktop-file-validate appstreamcli man; do
-    if ! command -v "$tool" >/dev/null; then
-        echo "SKIP: $tool is not installed (scripts/install-deps test installs it)"
-        exit 77
-    fi
-done
+# shellcheck source=tests/testlib.sh
+source "$(dirname "$0")/testlib.sh"
+require_tools desktop-file-validate appstreamcli man
 
 prefix=$(mktemp -d)
 trap 'rm -rf "$prefix"' EXIT

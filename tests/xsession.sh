@@ -1,39 +1,21 @@
 # SPDX-FileCopyrightText: The netroute developers
 # SPDX-License-Identifier: GPL-3.0-or-later
+# shellcheck shell=bash
 #
 # Sourced by the window-level tests: a private X server, the program's window on it and a way
 # to end the program as a user would. The caller sets "work" to a scratch directory first.
 
-require_tools()
-{
-    local tool
-    for tool in "$@"; do
-        if ! command -v "$tool" >/dev/null; then
-            echo "SKIP: $tool is not installed (scripts/install-deps test installs it)"
-            exit 77
-        fi
-    done
-}
+# shellcheck source=tests/testlib.sh
+source "$(dirname "${BASH_SOURCE[0]}")/testlib.sh"
 
 xvfb_pid=
-app_pid=
+app_pid= # the program under test, started by the caller
 stop_session()
 {
-    [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null || true
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+    if [ -n "$app_pid" ]; then kill "$app_pid" 2>/dev/null || true; fi
+    if [ -n "$xvfb_pid" ]; then kill "$xvfb_pid" 2>/dev/null || true; fi
     app_pid=
     xvfb_pid=
-}
-
-# Also called from command substitutions, so it reports on standard error.
-fail()
-{
-    echo "FAIL: $*" >&2
-    local stream
-    for stream in out err; do
-        [ -f "$work/$stream" ] && { echo "--- standard $stream:"; cat "$work/$stream"; } >&2
-    done
-    exit 1
 }
 
 # Starts Xvfb on a free display of its own choosing and exports DISPLAY.
@@ -41,7 +23,8 @@ start_xvfb()
 {
     # The toolkit wants a private runtime directory and warns on every start without one.
     export XDG_RUNTIME_DIR="$work/runtime"
-    mkdir -p -m 0700 "$XDG_RUNTIME_DIR"
+    mkdir -p "$XDG_RUNTIME_DIR"
+    chmod 0700 "$XDG_RUNTIME_DIR"
     Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
     xvfb_pid=$!
     local _
@@ -50,7 +33,8 @@ start_xvfb()
         sleep 0.05
     done
     [ -s "$work/display" ] || fail "Xvfb did not start"
-    export DISPLAY=":$(cat "$work/display")"
+    DISPLAY=":$(cat "$work/display")"
+    export DISPLAY
 }
 
 # Waits for the window of app_pid, focuses it and prints its id.
@@ -62,6 +46,15 @@ focus_window()
     # With no window manager, focusing the window directly is what works.
     xdotool windowfocus --sync "$window"
     echo "$window"
+}
+
+# Prints a window's size and place as WIDTHxHEIGHT+X+Y.
+window_geometry()
+{
+    xwininfo -id "$1" | awk -F: '/Width/ {w=$2} /Height/ {h=$2}
+        /Absolute upper-left X/ {x=$2} /Absolute upper-left Y/ {y=$2}
+        END {gsub(/ /, "", w); gsub(/ /, "", h); gsub(/ /, "", x); gsub(/ /, "", y);
+            print w "x" h "+" x "+" y}'
 }
 
 # Presses Ctrl+Q and checks that the program ends with exit code 0.
