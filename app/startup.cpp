@@ -24,14 +24,20 @@ struct HeldMessage
     QString text;
 };
 
-QList<HeldMessage> heldMessages;
+// Made on first use, so that no list is built before main runs.
+QList<HeldMessage> &heldMessages()
+{
+    static QList<HeldMessage> messages;
+    return messages;
+}
+
 const char *heldProgramName = "netroute";
 
 // The reason the toolkit gave before failing: the first warning it made while starting (a
 // plugin that failed to load comes after the cause), or else the first line of its fatal message.
 QString displayFailure(const QString &fatalText)
 {
-    for (const HeldMessage &message : std::as_const(heldMessages)) {
+    for (const HeldMessage &message : std::as_const(heldMessages())) {
         if (message.type == QtWarningMsg || message.type == QtCriticalMsg)
             return message.text.trimmed();
     }
@@ -46,7 +52,7 @@ void holdMessage(QtMsgType type, const QMessageLogContext &context, const QStrin
             qPrintable(displayFailure(text)), heldProgramName);
         std::_Exit(EXIT_FAILURE);
     }
-    heldMessages.append({type, QByteArray(context.category), text});
+    heldMessages().append({type, QByteArray(context.category), text});
 }
 
 } // namespace
@@ -78,9 +84,9 @@ void StartupMessageHold::release()
         return;
     held = false;
     qInstallMessageHandler(toolkitHandler);
-    for (const HeldMessage &message : std::as_const(heldMessages)) {
+    for (const HeldMessage &message : std::as_const(heldMessages())) {
         const QMessageLogContext context(nullptr, 0, nullptr, message.category.constData());
         qt_message_output(message.type, context, message.text);
     }
-    heldMessages.clear();
+    heldMessages().clear();
 }
