@@ -20,7 +20,6 @@ namespace {
 // How far from a link's drawn line the pointer may be and still point at it; the two lines of
 // a pair run 8 pixels apart, so the nearer one is meant.
 constexpr double LinkReach = 4;
-// A link's label is as tall as a line of the drawing's text; its box reaches that far up.
 constexpr int LineSpread = 2; // half the widest link pen, and a pixel of slack
 
 double distanceToSegment(QPointF point, QPointF from, QPointF to)
