@@ -145,14 +145,11 @@ int NetworkAccessible::indexOfChild(const QAccessibleInterface *child) const
     return -1;
 }
 
+// The point comes in screen coordinates; the view's own hit test names what is drawn there.
 QAccessibleInterface *NetworkAccessible::childAt(int x, int y) const
 {
-    for (int index = 0; index < NetworkDisplay::ElementCount; ++index) {
-        QAccessibleInterface *element = child(index);
-        if (element->rect().contains(x, y))
-            return element;
-    }
-    return nullptr;
+    const int element = view()->elementAt(view()->mapFromGlobal(QPoint(x, y)));
+    return element >= 0 ? child(element) : nullptr;
 }
 
 void NetworkAccessible::tellChangedExplanations(NetworkDisplay *view)

@@ -58,6 +58,10 @@ public:
     // What the element's tooltip says: its numbers and how each is worked out.
     QString elementExplanation(int element) const;
     QRect elementRect(int element) const; // as drawn, in the view's coordinates
+    // The element a point of the view shows: a vertex disc, else a link's label, else the
+    // nearest link line within reach; -1 over empty background. The tooltip, the click, the
+    // pointer's shape and the screen reader's hit test all ask here.
+    int elementAt(QPointF point) const;
 
 signals:
     // A target was hit. Declared for the window's hit() slot; this view never emits it, since
@@ -145,7 +149,9 @@ private:
 
     // Explaining the drawing
     int vertexAt(QPointF point) const;
-    int elementAt(QPointF point) const;
+    int labelAt(QPointF point) const;
+    int lineAt(QPointF point) const;
+    QRectF labelRect(int source, const Link &link) const;
     const Link *linkOf(int element, int *source) const;
     QString vertexExplanation(int vertex) const;
     QString linkExplanation(int source, const Link &link) const;
@@ -209,6 +215,10 @@ private:
     Outcome shownOutcome;
     bool gameOverShown = false;
     bool searchRan = false; // distance and predecessor belong to the shown state
+    bool cycleRan = false; // some search cycle has applied the load test
+    // The state changed while outcome flags waited for their paint: that paint clears them but
+    // shows and tells nothing, since the outcome belongs to the state before.
+    bool outcomeOutdated = false;
     bool explanationsPending = false;
     int sourceVertex = 0;
     int destinationVertex = 0;

@@ -72,9 +72,14 @@ QRect NetworkDisplay::elementRect(int element) const
     const QRectF line = QRectF(geometry.from, geometry.to)
                             .normalized()
                             .adjusted(-LineSpread, -LineSpread, LineSpread, LineSpread);
-    const QRectF label
-        = QRectF(fontMetrics().boundingRect(linkLabel(*link))).translated(geometry.label);
-    return line.united(label).toAlignedRect();
+    return line.united(labelRect(source, *link)).toAlignedRect();
+}
+
+// Where a link's label text is drawn: its baseline starts at the label point.
+QRectF NetworkDisplay::labelRect(int source, const Link &link) const
+{
+    return QRectF(fontMetrics().boundingRect(linkLabel(link)))
+        .translated(linkGeometry(source, link).label);
 }
 
 // The link an element stands for, with the vertex it leaves.
@@ -102,12 +107,39 @@ int NetworkDisplay::vertexAt(QPointF point) const
     return -1;
 }
 
-// The element under a point: a vertex disc, else the nearest link line within reach.
 int NetworkDisplay::elementAt(QPointF point) const
 {
     const int vertex = vertexAt(point);
     if (vertex >= 0)
         return vertex;
+    const int label = labelAt(point);
+    return label >= 0 ? label : lineAt(point);
+}
+
+// The link whose label text covers the point; where labels overlap, the one whose centre is
+// nearest.
+int NetworkDisplay::labelAt(QPointF point) const
+{
+    int nearest = -1;
+    double nearestDistance = 0;
+    int element = VertexCount;
+    for (int v = 0; v < vertexCount; ++v) {
+        for (const std::unique_ptr<Link> &link : links[v]) {
+            const QRectF label = labelRect(v, *link);
+            const double distance = QLineF(point, label.center()).length();
+            if (label.contains(point) && (nearest < 0 || distance < nearestDistance)) {
+                nearest = element;
+                nearestDistance = distance;
+            }
+            ++element;
+        }
+    }
+    return nearest;
+}
+
+// The link whose drawn line passes nearest the point, within reach.
+int NetworkDisplay::lineAt(QPointF point) const
+{
     int nearest = -1;
     double nearestDistance = LinkReach;
     int element = VertexCount;
@@ -186,11 +218,13 @@ QString NetworkDisplay::linkExplanation(int source, const Link &link) const
                      .arg(linkLabel(link), labelSum);
 
     const bool passes = passesLoadTest(link.factor);
+    QString verdict = passes ? tr("passed") : tr("failed");
+    if (!cycleRan) // nothing has been tested yet: say what the test would give
+        verdict = passes ? tr("would pass at this load") : tr("would fail at this load");
     lines << tr("Load test, load plus load times its factor below %1: %2 + %2 × %3 = %4, %5.")
                  .arg(LoadLimit)
                  .arg(load)
-                 .arg(number(link.factor), number(loadTestSum(link.factor)),
-                     passes ? tr("passed") : tr("failed"));
+                 .arg(number(link.factor), number(loadTestSum(link.factor)), verdict);
 
     const Link *record = firstActiveLink[source][link.target];
     if (!record) {
@@ -237,7 +271,8 @@ bool NetworkDisplay::event(QEvent *event)
 // A click on a vertex disc chooses an endpoint just as its slider would.
 void NetworkDisplay::mousePressEvent(QMouseEvent *event)
 {
-    const int vertex = vertexAt(event->position());
+    const int element = elementAt(event->position());
+    const int vertex = element < VertexCount ? element : -1;
     if (vertex < 0 || (event->button() != Qt::LeftButton && event->button() != Qt::RightButton)) {
         QWidget::mousePressEvent(event);
         return;
@@ -251,7 +286,8 @@ void NetworkDisplay::mousePressEvent(QMouseEvent *event)
 
 void NetworkDisplay::mouseMoveEvent(QMouseEvent *event)
 {
-    const bool overDisc = vertexAt(event->position()) >= 0;
+    const int element = elementAt(event->position());
+    const bool overDisc = element >= 0 && element < VertexCount;
     if (overDisc != (cursor().shape() == Qt::PointingHandCursor)) {
         if (overDisc)
             setCursor(Qt::PointingHandCursor);

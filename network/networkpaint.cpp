@@ -77,7 +77,12 @@ void NetworkDisplay::paintEvent(QPaintEvent * /*event*/)
     drawNetwork(painter);
 
     // A new outcome replaces the one shown; a paint that brings none draws the last one again.
-    const Outcome fresh = takeOutcome();
+    // The flags are cleared all the same when the state has changed since the cycle set them.
+    Outcome fresh = takeOutcome();
+    if (outcomeOutdated) {
+        fresh = Outcome();
+        outcomeOutdated = pathFound || noPath || sameEndpoints; // a held-back flag stays old
+    }
     if (!fresh.isEmpty())
         shownOutcome = fresh;
     if (shownOutcome.pathFound)
@@ -124,6 +129,8 @@ NetworkDisplay::Outcome NetworkDisplay::takeOutcome()
 void NetworkDisplay::forgetShownOutcome()
 {
     shownOutcome = Outcome();
+    if (pathFound || noPath || sameEndpoints)
+        outcomeOutdated = true;
     searchRan = false;
     explanationsChanged();
 }

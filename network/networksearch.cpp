@@ -186,6 +186,8 @@ void NetworkDisplay::moveShot()
         findShortestPath(sourceVertex, destinationVertex);
 
     settleOutcome();
+    cycleRan = true;
+    outcomeOutdated = false;
     update(QRegion(networkRect()));
     explanationsChanged();
 }

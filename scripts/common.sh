@@ -11,3 +11,7 @@ copy_sources()
     mkdir -p "$1"
     git ls-files -z --cached --others --exclude-standard | xargs -0 cp --parents -t "$1"
 }
+
+# Builds use every core the machine has, unless the caller chose a number.
+CMAKE_BUILD_PARALLEL_LEVEL=${CMAKE_BUILD_PARALLEL_LEVEL:-$(nproc)}
+export CMAKE_BUILD_PARALLEL_LEVEL

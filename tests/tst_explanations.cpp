@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: The netroute developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "accessiblefactory.h"
 #include "coutcapture.h"
 #include "lcdrange.h"
 #include "mainboard.h"
@@ -8,6 +9,7 @@
 #include "paintrecorder.h"
 #include "scripteddraws.h"
 
+#include <QAccessible>
 #include <QHelpEvent>
 #include <QRandomGenerator>
 #include <QToolTip>
@@ -16,17 +18,42 @@
 namespace {
 
 // The link labels of one paint, in topology order: the link pass draws them first.
-QStringList paintedLabels(NetworkDisplay &view)
+QList<PaintOp> paintedLabelOps(NetworkDisplay &view)
 {
     view.resize(800, 600);
     PaintRecorder recorder;
     view.render(&recorder, QPoint(), QRegion(), QWidget::RenderFlags());
-    QStringList labels;
+    QList<PaintOp> labels;
     for (const PaintOp &op : recorder.ops()) {
         if (op.kind == PaintOp::Text && labels.size() < NetworkDisplay::LinkCount)
-            labels << op.text;
+            labels << op;
     }
     return labels;
+}
+
+QStringList paintedLabels(NetworkDisplay &view)
+{
+    QStringList labels;
+    for (const PaintOp &op : paintedLabelOps(view))
+        labels << op.text;
+    return labels;
+}
+
+// What the tooltip shows at a point of the view, or nothing.
+QString tooltipAt(NetworkDisplay &view, QPoint point)
+{
+    QHelpEvent help(QEvent::ToolTip, point, view.mapToGlobal(point));
+    QCoreApplication::sendEvent(&view, &help);
+    return help.isAccepted() && QToolTip::isVisible() ? QToolTip::text() : QString();
+}
+
+// What a screen reader's hit test names at a point of the view, or nothing.
+QString accessibleNameAt(NetworkDisplay &view, QPoint point)
+{
+    const QPoint global = view.mapToGlobal(point);
+    QAccessibleInterface *element
+        = QAccessible::queryAccessibleInterface(&view)->childAt(global.x(), global.y());
+    return element ? element->text(QAccessible::Name) : QString();
 }
 
 LCDRange *control(MainBoard &board, const QString &caption)
@@ -47,13 +74,23 @@ class ExplanationsTest : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { ScriptedDraws::install(); }
+    void initTestCase();
     void linkFiguresAgree_data();
     void linkFiguresAgree();
     void clicks_data();
     void clicks();
     void tooltips();
+    void labelsExplainTheirLinks();
+    void emptyBackgroundNamesNothing_data();
+    void emptyBackgroundNamesNothing();
+    void loadTestBeforeAnySearch();
 };
+
+void ExplanationsTest::initTestCase()
+{
+    ScriptedDraws::install();
+    installAccessibleFactory();
+}
 
 void ExplanationsTest::linkFiguresAgree_data()
 {
@@ -166,17 +203,69 @@ void ExplanationsTest::tooltips()
     view.resize(800, 600);
     view.show();
     QVERIFY(QTest::qWaitForWindowExposed(&view));
-    const auto tooltipAt = [&view](QPoint point) {
-        QHelpEvent help(QEvent::ToolTip, point, view.mapToGlobal(point));
-        QCoreApplication::sendEvent(&view, &help);
-        return help.isAccepted() && QToolTip::isVisible() ? QToolTip::text() : QString();
-    };
+    const auto tooltipAt = [&view](QPoint point) { return ::tooltipAt(view, point); };
     QVERIFY(tooltipAt(QPoint(295, 206)).startsWith(QLatin1String("Vertex 9\n")));
     QVERIFY(tooltipAt(QPoint(19, 14)).startsWith(QLatin1String("Vertex 0, the source\n")));
     // Between the two lines of the pair 0 and 2, nearer the line from 0.
     QVERIFY(tooltipAt(QPoint(161, 32)).startsWith(QLatin1String("Link 0 to 2: weight 26")));
     QVERIFY(tooltipAt(QPoint(161, 26)).startsWith(QLatin1String("Link 2 to 0: weight 32")));
     QCOMPARE(tooltipAt(QPoint(700, 100)), QString());
+}
+
+// Resting on a label explains its link, and a screen reader's hit test agrees with the tooltip.
+void ExplanationsTest::labelsExplainTheirLinks()
+{
+    NetworkDisplay view;
+    view.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    const QList<PaintOp> labels = paintedLabelOps(view);
+    QCOMPARE(labels.size(), NetworkDisplay::LinkCount);
+    for (int i = 0; i < NetworkDisplay::LinkCount; ++i) {
+        const int element = NetworkDisplay::VertexCount + i;
+        const QString name = view.elementName(element);
+        const QPoint centre = QRectF(view.fontMetrics().boundingRect(labels[i].text))
+                                  .translated(labels[i].point)
+                                  .center()
+                                  .toPoint();
+        QVERIFY2(tooltipAt(view, centre).startsWith(name + QLatin1Char(':')), qPrintable(name));
+        QCOMPARE(accessibleNameAt(view, centre), name);
+    }
+}
+
+void ExplanationsTest::emptyBackgroundNamesNothing_data()
+{
+    QTest::addColumn<QPoint>("point");
+    QTest::newRow("left, between 13 to 14 and 5 to 12") << QPoint(100, 300);
+    QTest::newRow("between 9 to 8 and 11") << QPoint(371, 141);
+    QTest::newRow("left of 5 to 12") << QPoint(131, 221);
+    QTest::newRow("lower right") << QPoint(450, 420);
+    QTest::newRow("top right") << QPoint(480, 120);
+    QTest::newRow("beside the controls' edge") << QPoint(700, 100);
+}
+
+void ExplanationsTest::emptyBackgroundNamesNothing()
+{
+    QFETCH(QPoint, point);
+    NetworkDisplay view;
+    view.resize(800, 600);
+    view.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    QCOMPARE(tooltipAt(view, point), QString());
+    QCOMPARE(accessibleNameAt(view, point), QString());
+}
+
+// Before any search the load test has not been applied: the tooltip says what it would give.
+void ExplanationsTest::loadTestBeforeAnySearch()
+{
+    NetworkDisplay view;
+    const int link0to2 = NetworkDisplay::VertexCount + 1;
+    QVERIFY(
+        view.elementExplanation(link0to2).contains(QLatin1String("= 0, would pass at this load.")));
+    view.setLoad(60);
+    QVERIFY(view.elementExplanation(link0to2).contains(QLatin1String("would fail at this load.")));
+    CoutCapture discard;
+    NetworkDisplayProbe(view).moveShot();
+    QVERIFY(view.elementExplanation(link0to2).contains(QLatin1String("= 120, failed.")));
 }
 
 QTEST_MAIN(ExplanationsTest)

@@ -359,26 +359,37 @@ void PaintingTest::outcomeFlags()
 void PaintingTest::changesForgetOutcome_data()
 {
     QTest::addColumn<int>("change");
-    QTest::newRow("source") << 0;
-    QTest::newRow("destination") << 1;
-    QTest::newRow("load") << 2;
-    QTest::newRow("random effect") << 3;
-    QTest::newRow("restart") << 4;
+    QTest::addColumn<bool>("painted"); // whether the outcome was drawn before the change
+    const char *names[] = {"source", "destination", "load", "random effect", "restart"};
+    for (int change = 0; change < 5; ++change) {
+        QTest::addRow("%s, shown", names[change]) << change << true;
+        QTest::addRow("%s, still pending", names[change]) << change << false;
+    }
 }
 
-// What clears a shown outcome is a change of what it was found for, or a new series.
+// What clears a shown outcome is a change of what it was found for, or a new series. An outcome
+// whose paint has not come yet is neither drawn nor described for the changed state, and the
+// next search shows its own as before.
 void PaintingTest::changesForgetOutcome()
 {
     QFETCH(int, change);
+    QFETCH(bool, painted);
 
     NetworkDisplay view;
     runCycle(view, 1, 0);
-    QCOMPARE(messages(paintOps(view)), QStringList {PathMessage + "72"});
+    if (painted)
+        QCOMPARE(messages(paintOps(view)), QStringList {PathMessage + "72"});
     const std::function<void()> changes[]
-        = {[&] { view.setVertex(3); }, [&] { view.setVertex2(5); }, [&] { view.setLoad(5); },
+        = {[&] { view.setVertex(3); }, [&] { view.setVertex2(19); }, [&] { view.setLoad(5); },
             [&] { view.setgrand(true); }, [&] { view.restartGame(); }};
     changes[change]();
     QCOMPARE(messages(paintOps(view)), QStringList {});
+    QVERIFY2(!view.accessibleDescription().contains(QLatin1String("Path Found")),
+        qPrintable(view.accessibleDescription()));
+
+    view.setgrand(false);
+    runCycle(view, 1, 0);
+    QCOMPARE(messages(paintOps(view)).size(), 1);
 }
 
 // A resize repaints the whole view: it draws what the paint before it drew, outcome included.
