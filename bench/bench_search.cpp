@@ -3,7 +3,8 @@
 
 // Times the route search alone and the whole search cycle, on a destination that is reached
 // (0 to 19 at load 0) and one that is not (0 to 5 at load 40), on a fresh view and on one that
-// has already run 10,000 cycles; and the literal reference search on the same cases.
+// has already run 10,000 cycles; the search writing down its steps; and the literal reference
+// search on the same cases.
 // The console report is discarded while measuring.
 
 #include "coutcapture.h"
@@ -61,6 +62,23 @@ void search(benchmark::State &state, Case c, bool aged)
     }
 }
 
+// The same search writing down every step, as a search cycle has it do.
+void searchRecorded(benchmark::State &state, Case c, bool aged)
+{
+    auto view = makeView(c, aged);
+    NetworkDisplayProbe probe(*view);
+    CoutCapture discard;
+    SearchRecord record;
+    for (auto _ : state) {
+        record.begin(SearchRecord::Searched, 0, c.destination, c.load, 1.0f, 20);
+        probe.setRecording(&record);
+        probe.predecessor().fill(-1);
+        probe.findShortestPath(0, c.destination);
+        probe.setRecording(nullptr);
+        discard.clear();
+    }
+}
+
 void cycle(benchmark::State &state, Case c, bool aged)
 {
     auto view = makeView(c, aged);
@@ -105,6 +123,8 @@ BENCHMARK_CAPTURE(search, reached_fresh, Reached, false);
 BENCHMARK_CAPTURE(search, unreached_fresh, Unreached, false);
 BENCHMARK_CAPTURE(search, reached_after10000, Reached, true);
 BENCHMARK_CAPTURE(search, unreached_after10000, Unreached, true);
+BENCHMARK_CAPTURE(searchRecorded, reached_fresh, Reached, false);
+BENCHMARK_CAPTURE(searchRecorded, unreached_fresh, Unreached, false);
 BENCHMARK_CAPTURE(cycle, reached_fresh, Reached, false)->Iterations(CycleIterations);
 BENCHMARK_CAPTURE(cycle, unreached_fresh, Unreached, false)->Iterations(CycleIterations);
 BENCHMARK_CAPTURE(cycle, reached_after10000, Reached, true)->Iterations(CycleIterations);
@@ -136,5 +156,7 @@ int main(int argc, char **argv)
     ratio("cycle/reached_after10000", "cycle/reached_fresh");
     ratio("cycle/unreached_after10000", "cycle/unreached_fresh");
     ratio("search/reached_after10000", "search/reached_fresh");
+    ratio("searchRecorded/reached_fresh", "search/reached_fresh");
+    ratio("searchRecorded/unreached_fresh", "search/unreached_fresh");
     return 0;
 }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "link.h"
+#include "searchrecord.h"
 
 #include <QList>
 #include <QPointF>
@@ -137,13 +138,15 @@ private:
 
     // Search and search cycle
     void findShortestPath(int source, int destination);
-    int relaxAndChoose(int current);
+    int relaxAndChoose(int current, SearchStep *step);
+    void recordExamined(SearchStep &step, int j, double sum, int before, bool best) const;
     double linkCost(int from, int to) const;
     void writeReport(int source, int destination) const;
     double pricedCost(const Link &record) const;
     double loadTestSum(float factor) const;
     bool passesLoadTest(float factor) const;
     void appendActiveLink(int source, const Link &link);
+    void recordCycle(SearchRecord::Cycle kind);
     void settleOutcome();
     void finishSearch();
 
@@ -171,6 +174,7 @@ private:
     QString linkCountText(int active) const;
     QList<int> pathBack() const;
     QString pathFoundMessage() const;
+    QString pathFoundMessage(int cost) const;
     QString noPathMessage() const;
     QString sameEndpointsMessage() const;
     QString gameOverFirstLine() const;
@@ -226,6 +230,10 @@ private:
     bool randomEffect = false;
     QTimer *searchTimer;
     bool gameEnded = false;
+    // What the last search cycle did; the search writes into it through recording.
+    SearchRecord lastSearch;
+    SearchRecord *recording = nullptr;
 
+    friend class NetworkReader; // what the other windows read
     friend class NetworkDisplayProbe; // white-box access for the tests and benchmarks
 };

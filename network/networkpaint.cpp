@@ -325,8 +325,12 @@ void NetworkDisplay::drawGameOver(QPainter &painter)
 
 QString NetworkDisplay::pathFoundMessage() const
 {
-    return tr("Path Found !! The optimal path load is ")
-        + QString::number(distance[destinationVertex]);
+    return pathFoundMessage(distance[destinationVertex]);
+}
+
+QString NetworkDisplay::pathFoundMessage(int cost) const
+{
+    return tr("Path Found !! The optimal path load is ") + QString::number(cost);
 }
 
 QString NetworkDisplay::noPathMessage() const

@@ -56,11 +56,18 @@ void NetworkDisplay::findShortestPath(int source, int destination)
 
     int current = source;
     for (;;) {
-        const int chosen = relaxAndChoose(current);
+        SearchStep *step = recording ? &recording->steps.emplace_back() : nullptr;
+        const int chosen = relaxAndChoose(current, step);
         ++searchSteps;
+        if (step) {
+            step->chosen = chosen;
+            step->chosenDistance = chosen == NoVertex ? distance[current] : distance[chosen];
+        }
         if (chosen == NoVertex) {
             // Every unsettled vertex is unreachable and further steps would repeat this one
             // unchanged until the step cap; skip straight to the count they would leave.
+            if (step)
+                step->unchangedStepsFollowing = StepCap + 1 - searchSteps;
             searchSteps = StepCap + 1;
             break;
         }
@@ -74,17 +81,21 @@ void NetworkDisplay::findShortestPath(int source, int destination)
 }
 
 // One step: relax every unsettled vertex from the current one, return the nearest (or NoVertex).
-int NetworkDisplay::relaxAndChoose(int current)
+// With a step to record into, each examined vertex is written down as it was worked out.
+int NetworkDisplay::relaxAndChoose(int current, SearchStep *step)
 {
     int best = UnreachableDistance;
     int chosen = NoVertex;
+    if (step)
+        step->current = current;
     for (int j = 0; j < vertexCount; ++j) {
         if (visited[j] == visitedMark)
             continue;
         double sum = linkCost(current, j) + distance[current];
         if (sum > UnreachableDistance)
             sum = UnreachableDistance;
-        if (distance[j] > sum) {
+        const int before = distance[j];
+        if (before > sum) {
             distance[j] = static_cast<int>(sum);
             predecessor[j] = current;
         }
@@ -92,8 +103,32 @@ int NetworkDisplay::relaxAndChoose(int current)
             best = distance[j];
             chosen = j;
         }
+        if (step)
+            recordExamined(*step, j, sum, before, chosen == j);
     }
     return chosen;
+}
+
+void NetworkDisplay::recordExamined(
+    SearchStep &step, int j, double sum, int before, bool best) const
+{
+    ExaminedVertex examined;
+    examined.vertex = j;
+    const Link *link = firstActiveLink[step.current][j];
+    examined.hasLink = link != nullptr;
+    if (link) {
+        examined.weight = link->weight;
+        examined.loadTimesFactor
+            = static_cast<double>(trafficLoad) * static_cast<double>(randomFactor);
+        examined.cost = pricedCost(*link);
+        examined.leftOut = linkCost(step.current, j) >= UnreachableDistance;
+    }
+    examined.sum = sum;
+    examined.oldDistance = before;
+    examined.newDistance = distance[j];
+    examined.improves = before > sum; // the relaxation's own test
+    examined.becomesBest = best;
+    step.examined.push_back(examined);
 }
 
 double NetworkDisplay::linkCost(int from, int to) const
@@ -178,18 +213,31 @@ void NetworkDisplay::moveShot()
     }
     std::fill_n(predecessor.begin(), vertexCount, NoPredecessor);
 
-    if (passingLinks == 0)
+    if (passingLinks == 0) {
+        recordCycle(SearchRecord::NoLinkPassed);
         pathFound = false;
-    else if (sourceVertex == destinationVertex)
+    } else if (sourceVertex == destinationVertex) {
+        recordCycle(SearchRecord::SameEndpoints);
         sameEndpoints = true;
-    else
+    } else {
+        recordCycle(SearchRecord::Searched);
+        recording = &lastSearch;
         findShortestPath(sourceVertex, destinationVertex);
+        recording = nullptr;
+    }
 
     settleOutcome();
     cycleRan = true;
     outcomeOutdated = false;
     update(QRegion(networkRect()));
     explanationsChanged();
+}
+
+void NetworkDisplay::recordCycle(SearchRecord::Cycle kind)
+{
+    lastSearch.begin(kind, sourceVertex, destinationVertex, trafficLoad, randomFactor, vertexCount);
+    lastSearch.unreachable = UnreachableDistance;
+    lastSearch.highestCost = HighestLoad;
 }
 
 // Flags left unpainted by an earlier cycle take part here, as they would on screen.

@@ -44,6 +44,8 @@ public:
         view.findShortestPath(source, destination);
     }
     void moveShot() { view.moveShot(); }
+    // Has the search write its steps into record (nullptr: record nothing).
+    void setRecording(SearchRecord *record) { view.recording = record; }
 
     int activeLinkRecordCount()
     {
