@@ -8,6 +8,7 @@
 #include "boldfont.h"
 #include "lcdrange.h"
 #include "networkdisplay.h"
+#include "studywindows.h"
 
 #include <QAccessible>
 #include <QCheckBox>
@@ -114,6 +115,7 @@ MainBoard::MainBoard(QWidget *parent)
     destination->setFocus(Qt::OtherFocusReason);
 
     newGame();
+    new StudyWindows(this, networkDisplay);
 }
 
 void MainBoard::fire()

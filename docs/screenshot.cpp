@@ -2,10 +2,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // Saves a picture of the real main window right after a search from vertex 0 to 19, with the
-// best path drawn, for the README. Usage: netroute-screenshot OUTPUT.png
+// best path drawn, and of its "Search steps" window at the ninth step, for the README.
+// Usage: netroute-screenshot OUTPUT.png [STEPS.png]
 
 #include "mainboard.h"
 #include "networkdisplay.h"
+#include "searchstepswindow.h"
+#include "studywindows.h"
 
 #include <QApplication>
 #include <QPixmap>
@@ -18,6 +21,8 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     const QString path
         = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("screenshot.png");
+    const QString stepsPath = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString();
+    constexpr int ShownStep = 9;
 
     MainBoard board;
     board.setGeometry(MainBoard::StartingGeometry);
@@ -29,8 +34,17 @@ int main(int argc, char **argv)
     QObject::connect(view, &NetworkDisplay::canShoot, &app, [&](bool can) {
         if (!can)
             return;
-        const bool saved = board.grab().save(path);
+        bool saved = board.grab().save(path);
         std::fprintf(stderr, saved ? "saved %s\n" : "could not write %s\n", qPrintable(path));
+        if (saved && !stepsPath.isEmpty()) {
+            board.findChild<StudyWindows *>()->showSearchSteps();
+            auto *steps = board.findChild<SearchStepsWindow *>();
+            for (int step = 0; step < ShownStep; ++step)
+                steps->step();
+            saved = steps->grab().save(stepsPath);
+            std::fprintf(
+                stderr, saved ? "saved %s\n" : "could not write %s\n", qPrintable(stepsPath));
+        }
         app.exit(saved ? 0 : 1);
     });
     QTimer::singleShot(0, &board, [&] { QMetaObject::invokeMethod(&board, "fire"); });

@@ -21,7 +21,7 @@ require_tools xdotool
 
 "$app" >"$work/out" 2>"$work/err" &
 app_pid=$!
-focus_window >/dev/null
+main_window=$(focus_window)
 
 expect() { # tree file, then lines that must stand in it
     local tree=$1 line
@@ -60,6 +60,18 @@ expect "$work/after" \
     '"TRIAL LEFT" value=9' \
     "The optimal path load is 72. The path: 0, 2, 1." \
     "image \"Vertex 1\" description='Vertex 1, the destination\\nDistance from vertex 0: 72.\\nOn the drawn path."
+
+# The search's steps, read as a table in their own window.
+xdotool key ctrl+t
+for _ in $(seq 50); do
+    /usr/bin/python3 "$here/atspi_tree.py" netroute >"$work/steps"
+    grep -qF 'table "Steps"' "$work/steps" && break
+    sleep 0.1
+done
+sed -n '/table "Steps"/,/table "Distances"/p' "$work/steps" | head -n 30
+expect "$work/steps" 'table "Steps"' 'table cell "Start"' \
+    'table cell "72"' 'table "Distances"'
+xdotool windowfocus --sync "$main_window"
 
 /usr/bin/python3 "$here/atspi_tree.py" netroute --do "Vertex 7" "Set as destination" ||
     fail "the vertex's action failed"

@@ -1,0 +1,297 @@
+// SPDX-FileCopyrightText: The netroute developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "searchstepswindow.h"
+
+#include "announcer.h"
+#include "networkdisplay.h"
+#include "stepdrawing.h"
+#include "stepnarration.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QShortcut>
+#include <QSignalBlocker>
+#include <QSpinBox>
+#include <QSplitter>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int DefaultStepsPerSecond = 2;
+constexpr int MostStepsPerSecond = 10;
+
+QTableWidget *makeTable(const QString &name, const QStringList &headers, QWidget *parent)
+{
+    auto *table = new QTableWidget(0, static_cast<int>(headers.size()), parent);
+    table->setAccessibleName(name);
+    table->setHorizontalHeaderLabels(headers);
+    table->verticalHeader()->hide();
+    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table->setSelectionMode(QAbstractItemView::SingleSelection);
+    table->horizontalHeader()->setStretchLastSection(true);
+    return table;
+}
+
+QTableWidgetItem *cell(const QString &text)
+{
+    return new QTableWidgetItem(text);
+}
+
+} // namespace
+
+SearchStepsWindow::SearchStepsWindow(const NetworkDisplay &view, QWidget *parent)
+    : QWidget(parent, Qt::Window)
+    , reader(view)
+{
+    setWindowTitle(tr("Search steps"));
+    setAttribute(Qt::WA_QuitOnClose, false); // closing the main window still ends the program
+    buildControls();
+    connect(&playTimer, &QTimer::timeout, this, [this] {
+        if (row + 1 < rowCount())
+            showRow(row + 1, true);
+        if (row + 1 >= rowCount())
+            setPlaying(false);
+    });
+    followSearch();
+}
+
+void SearchStepsWindow::buildControls()
+{
+    summary = new QLabel(this);
+    summary->setWordWrap(true);
+    summary->setAccessibleName(tr("Search"));
+
+    stepsTable = makeTable(
+        tr("Steps"), {tr("Step"), tr("Vertex"), tr("Distance"), tr("Predecessor")}, this);
+    connect(stepsTable, &QTableWidget::currentCellChanged, this, [this](int current) {
+        if (current >= 0 && current != row)
+            showRow(current, true);
+    });
+    distancesTable = makeTable(
+        tr("Distances"), {tr("Vertex"), tr("Distance"), tr("Predecessor"), tr("State")}, this);
+
+    examinedText = new QPlainTextEdit(this);
+    examinedText->setReadOnly(true);
+    examinedText->setAccessibleName(tr("What the step examined"));
+    algorithmList = new QListWidget(this);
+    algorithmList->setAccessibleName(tr("Algorithm"));
+    algorithmList->setWordWrap(true);
+    algorithmList->addItems(StepNarration::algorithm());
+    sentenceLabel = new QLabel(this);
+    sentenceLabel->setWordWrap(true);
+    sentenceLabel->setAccessibleName(tr("Step"));
+    QFont bold = sentenceLabel->font();
+    bold.setBold(true);
+    sentenceLabel->setFont(bold);
+    drawing = new StepDrawing(reader, this);
+
+    firstButton = new QPushButton(tr("First"), this);
+    backButton = new QPushButton(tr("Back"), this);
+    stepButton = new QPushButton(tr("Step"), this);
+    playButton = new QPushButton(tr("Play"), this);
+    lastButton = new QPushButton(tr("Last"), this);
+    speed = new QSpinBox(this);
+    speed->setRange(1, MostStepsPerSecond);
+    speed->setValue(DefaultStepsPerSecond);
+    speed->setSuffix(tr(" steps/s"));
+    speed->setAccessibleName(tr("Speed"));
+    auto *speedLabel = new QLabel(tr("Speed:"), this);
+    speedLabel->setBuddy(speed);
+    connect(firstButton, &QPushButton::clicked, this, &SearchStepsWindow::first);
+    connect(backButton, &QPushButton::clicked, this, &SearchStepsWindow::back);
+    connect(stepButton, &QPushButton::clicked, this, &SearchStepsWindow::step);
+    connect(playButton, &QPushButton::clicked, this, &SearchStepsWindow::togglePlay);
+    connect(lastButton, &QPushButton::clicked, this, &SearchStepsWindow::last);
+    connect(speed, &QSpinBox::valueChanged, this,
+        [this](int stepsPerSecond) { playTimer.setInterval(1000 / stepsPerSecond); });
+    playTimer.setInterval(1000 / DefaultStepsPerSecond);
+
+    // The window's keys step as its buttons do, whichever of its controls has the focus.
+    const std::pair<QKeySequence, void (SearchStepsWindow::*)()> keys[] = {
+        {QKeySequence(Qt::Key_Home), &SearchStepsWindow::first},
+        {QKeySequence(Qt::Key_Left), &SearchStepsWindow::back},
+        {QKeySequence(Qt::Key_Right), &SearchStepsWindow::step},
+        {QKeySequence(Qt::Key_Space), &SearchStepsWindow::togglePlay},
+        {QKeySequence(Qt::Key_End), &SearchStepsWindow::last},
+    };
+    for (const auto &[key, slot] : keys)
+        new QShortcut(key, this, this, slot, Qt::WindowShortcut);
+
+    auto *buttons = new QHBoxLayout;
+    for (QWidget *widget : {static_cast<QWidget *>(firstButton), static_cast<QWidget *>(backButton),
+             static_cast<QWidget *>(stepButton), static_cast<QWidget *>(playButton),
+             static_cast<QWidget *>(lastButton), static_cast<QWidget *>(speedLabel),
+             static_cast<QWidget *>(speed)})
+        buttons->addWidget(widget);
+    buttons->addStretch();
+
+    auto *left = new QVBoxLayout;
+    left->addWidget(new QLabel(tr("Steps:"), this));
+    left->addWidget(stepsTable, 2);
+    left->addWidget(new QLabel(tr("Distances after the step:"), this));
+    left->addWidget(distancesTable, 3);
+    auto *right = new QVBoxLayout;
+    right->addWidget(drawing, 3);
+    right->addWidget(sentenceLabel);
+    right->addWidget(examinedText, 2);
+    right->addWidget(algorithmList, 2);
+
+    auto *columns = new QHBoxLayout;
+    columns->addLayout(left, 2);
+    columns->addLayout(right, 3);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(summary);
+    layout->addLayout(columns, 1);
+    layout->addLayout(buttons);
+    resize(980, 700);
+}
+
+int SearchStepsWindow::currentRow() const
+{
+    return row;
+}
+
+int SearchStepsWindow::rowCount() const
+{
+    return StepNarration(record).rowCount();
+}
+
+void SearchStepsWindow::followSearch()
+{
+    setPlaying(false);
+    record = reader.lastSearch();
+    const StepNarration narration(record);
+    if (narration.rowCount() == 0) {
+        summary->setText(narration.absence());
+    } else {
+        summary->setText(tr("The search from vertex %1 to vertex %2 at load %3, every link priced "
+                            "with the factor %4: %5 steps.")
+                             .arg(record.source)
+                             .arg(record.destination)
+                             .arg(record.load)
+                             .arg(QString::number(record.factor, 'g', 6))
+                             .arg(record.steps.size()));
+    }
+    fillSteps();
+    showRow(0, false);
+}
+
+void SearchStepsWindow::fillSteps()
+{
+    const StepNarration narration(record);
+    const QSignalBlocker blocker(stepsTable);
+    stepsTable->setRowCount(narration.rowCount());
+    for (int r = 0; r < narration.rowCount(); ++r) {
+        stepsTable->setItem(r, 0, cell(narration.stepCell(r)));
+        stepsTable->setItem(r, 1, cell(narration.vertexCell(r)));
+        stepsTable->setItem(r, 2, cell(narration.distanceCell(r)));
+        stepsTable->setItem(r, 3, cell(narration.predecessorCell(r)));
+    }
+    stepsTable->resizeColumnsToContents();
+}
+
+void SearchStepsWindow::showRow(int newRow, bool announce)
+{
+    const StepNarration narration(record);
+    const int rows = narration.rowCount();
+    row = rows == 0 ? 0 : std::clamp(newRow, 0, rows - 1);
+    const bool searched = rows > 0;
+    if (searched) {
+        const QSignalBlocker blocker(stepsTable);
+        stepsTable->setCurrentCell(row, 0);
+    }
+    const SearchState state = record.stateAfter(row);
+    fillDistances(state);
+    const bool atEnd = searched && row == rows - 1;
+    int current = record.source;
+    if (row > 0) {
+        const SearchStep &step = record.steps[row - 1];
+        current = step.chosen >= 0 ? step.chosen : step.current;
+    }
+    drawing->showStep(
+        state, searched ? current : -1, atEnd ? narration.path() : QList<int>(), searched);
+    const QString sentence = narration.sentence(row);
+    sentenceLabel->setText(searched ? sentence : QString());
+    drawing->setAccessibleDescription(sentence);
+    examinedText->setPlainText(narration.examined(row).join(QLatin1Char('\n')));
+    algorithmList->setCurrentRow(searched ? narration.algorithmLine(row) : -1);
+
+    firstButton->setEnabled(searched && row > 0);
+    backButton->setEnabled(searched && row > 0);
+    stepButton->setEnabled(searched && !atEnd);
+    lastButton->setEnabled(searched && !atEnd);
+    playButton->setEnabled(searched && (!atEnd || playTimer.isActive()));
+    if (announce && searched)
+        Announcer::announce(this, sentence);
+}
+
+void SearchStepsWindow::fillDistances(const SearchState &state)
+{
+    const bool searched = record.cycle == SearchRecord::Searched;
+    distancesTable->setRowCount(searched ? record.vertexCount : 0);
+    if (!searched)
+        return;
+    for (int v = 0; v < record.vertexCount; ++v) {
+        const bool reached = state.state[v] != SearchState::NotReached;
+        const QString stateText = state.state[v] == SearchState::Settled ? tr("settled")
+            : reached ? tr("reached, not settled")
+                      : tr("not reached");
+        distancesTable->setItem(v, 0, cell(QString::number(v)));
+        distancesTable->setItem(v, 1,
+            cell(reached ? QString::number(state.distance[v])
+                         : tr("%1 (unreachable)").arg(state.distance[v])));
+        distancesTable->setItem(v, 2,
+            cell(state.predecessor[v] >= 0 ? QString::number(state.predecessor[v]) : tr("none")));
+        distancesTable->setItem(v, 3, cell(stateText));
+    }
+    distancesTable->resizeColumnsToContents();
+}
+
+void SearchStepsWindow::first()
+{
+    showRow(0, true);
+}
+
+void SearchStepsWindow::back()
+{
+    showRow(row - 1, true);
+}
+
+void SearchStepsWindow::step()
+{
+    showRow(row + 1, true);
+}
+
+void SearchStepsWindow::last()
+{
+    showRow(rowCount() - 1, true);
+}
+
+void SearchStepsWindow::togglePlay()
+{
+    if (rowCount() == 0)
+        return;
+    if (!playTimer.isActive() && row + 1 >= rowCount())
+        showRow(0, true); // playing again from the start
+    setPlaying(!playTimer.isActive());
+}
+
+void SearchStepsWindow::setPlaying(bool playing)
+{
+    if (playing)
+        playTimer.start();
+    else
+        playTimer.stop();
+    if (playButton) {
+        playButton->setText(playing ? tr("Pause") : tr("Play"));
+        playButton->setEnabled(rowCount() > 0);
+    }
+}

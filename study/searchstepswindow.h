@@ -1,0 +1,67 @@
+// SPDX-FileCopyrightText: The netroute developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include "networkreader.h"
+#include "searchrecord.h"
+
+#include <QTimer>
+#include <QWidget>
+
+class NetworkDisplay;
+class QLabel;
+class QListWidget;
+class QPlainTextEdit;
+class QPushButton;
+class QSpinBox;
+class QTableWidget;
+class StepDrawing;
+
+// "Search steps": the last search of the main window, one step at a time. It follows each new
+// search and only reads the view.
+class SearchStepsWindow : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit SearchStepsWindow(const NetworkDisplay &view, QWidget *parent = nullptr);
+
+    int currentRow() const; // 0: the start; k: the k-th step
+    int rowCount() const;
+
+public slots:
+    // Reads the view's last search cycle again; called after every cycle.
+    void followSearch();
+    void first();
+    void back();
+    void step();
+    void last();
+    void togglePlay();
+
+private:
+    void buildControls();
+    void fillSteps();
+    void showRow(int row, bool announce);
+    void fillDistances(const SearchState &state);
+    void setPlaying(bool playing);
+
+    NetworkReader reader;
+    SearchRecord record; // a copy: the window shows the search it was given until the next
+    int row = 0;
+
+    QLabel *summary = nullptr;
+    QTableWidget *stepsTable = nullptr;
+    QTableWidget *distancesTable = nullptr;
+    QPlainTextEdit *examinedText = nullptr;
+    QListWidget *algorithmList = nullptr;
+    QLabel *sentenceLabel = nullptr;
+    StepDrawing *drawing = nullptr;
+    QPushButton *firstButton = nullptr;
+    QPushButton *backButton = nullptr;
+    QPushButton *stepButton = nullptr;
+    QPushButton *playButton = nullptr;
+    QPushButton *lastButton = nullptr;
+    QSpinBox *speed = nullptr;
+    QTimer playTimer;
+};

@@ -1,0 +1,109 @@
+// SPDX-FileCopyrightText: The netroute developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "stepdrawing.h"
+
+#include <QPainter>
+#include <QPainterPath>
+
+namespace {
+
+constexpr int Margin = 14; // room for the distances written beside the discs
+const QColor LinkColor(120, 140, 130);
+const QColor TreeColor(40, 110, 170);
+const QColor PathColor(250, 50, 0, 140);
+const QColor SettledColor(30, 90, 60);
+const QColor ReachedColor(150, 210, 175);
+const QColor UnreachedColor(235, 240, 236);
+const QColor CurrentColor(200, 20, 95);
+
+} // namespace
+
+StepDrawing::StepDrawing(const NetworkReader &reader, QWidget *parent)
+    : QWidget(parent)
+    , reader(reader)
+{
+    setMinimumSize(260, 220);
+    setAccessibleName(tr("Network at this step"));
+}
+
+void StepDrawing::showStep(
+    const SearchState &newState, int newCurrent, const QList<int> &newPath, bool wasSearched)
+{
+    state = newState;
+    current = newCurrent;
+    path = newPath;
+    searched = wasSearched;
+    update();
+}
+
+QSize StepDrawing::sizeHint() const
+{
+    return QSize(420, 340);
+}
+
+// From the main drawing's coordinates to this widget's, keeping the proportions.
+QTransform StepDrawing::toWidget() const
+{
+    QRectF bounds;
+    for (int v = 0; v < reader.vertexCount(); ++v)
+        bounds = bounds.united(reader.vertexDisc(v));
+    const QRectF target = QRectF(rect()).adjusted(Margin, Margin, -Margin, -Margin);
+    const double scale
+        = std::min(target.width() / bounds.width(), target.height() / bounds.height());
+    QTransform transform;
+    transform.translate(target.center().x(), target.center().y());
+    transform.scale(scale, scale);
+    transform.translate(-bounds.center().x(), -bounds.center().y());
+    return transform;
+}
+
+void StepDrawing::paintEvent(QPaintEvent * /*event*/)
+{
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.fillRect(rect(), palette().base());
+    const QTransform transform = toWidget();
+    const QList<NetworkReader::LinkView> links = reader.links();
+
+    painter.setPen(QPen(LinkColor, 1));
+    for (const NetworkReader::LinkView &link : links)
+        painter.drawLine(transform.map(link.line));
+
+    // The predecessor tree: each reached vertex's link from its predecessor.
+    painter.setPen(QPen(TreeColor, 2.5));
+    for (const NetworkReader::LinkView &link : links) {
+        if (searched && state.state[link.target] != SearchState::NotReached
+            && state.predecessor[link.target] == link.source)
+            painter.drawLine(transform.map(link.line));
+    }
+    painter.setPen(QPen(PathColor, 7, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    for (qsizetype i = 1; i < path.size(); ++i) {
+        painter.drawLine(transform.map(reader.vertexDisc(path[i - 1]).center()),
+            transform.map(reader.vertexDisc(path[i]).center()));
+    }
+
+    const double radius = transform.mapRect(reader.vertexDisc(0)).width() / 2 + 1;
+    QFont small = font();
+    small.setPointSizeF(std::max(6.0, small.pointSizeF() * 0.8));
+    for (int v = 0; v < reader.vertexCount(); ++v) {
+        const QPointF centre = transform.map(reader.vertexDisc(v).center());
+        const SearchState::VertexState vertexState
+            = searched ? state.state[v] : SearchState::NotReached;
+        const QColor fill = vertexState == SearchState::Settled ? SettledColor
+            : vertexState == SearchState::Reached               ? ReachedColor
+                                                                : UnreachedColor;
+        painter.setPen(QPen(v == current ? CurrentColor : Qt::darkGray, v == current ? 3 : 1));
+        painter.setBrush(fill);
+        painter.drawEllipse(centre, radius + 2, radius + 2);
+        painter.setPen(vertexState == SearchState::Settled ? Qt::white : Qt::black);
+        painter.setFont(small);
+        painter.drawText(
+            QRectF(centre.x() - 12, centre.y() - 8, 24, 16), Qt::AlignCenter, QString::number(v));
+        if (vertexState != SearchState::NotReached) {
+            painter.setPen(Qt::black);
+            painter.drawText(
+                centre + QPointF(radius + 3, -radius - 1), QString::number(state.distance[v]));
+        }
+    }
+}
