@@ -12,8 +12,13 @@
 #include <cstdio>
 #include <cstdlib>
 
+#ifdef Q_OS_WIN
+#include <io.h>
+#include <windows.h>
+#else
 #include <fcntl.h>
 #include <unistd.h>
+#endif
 
 namespace {
 
@@ -57,6 +62,19 @@ void holdMessage(QtMsgType type, const QMessageLogContext &context, const QStrin
 
 } // namespace
 
+#ifdef Q_OS_WIN
+// A Windows program of the GUI subsystem gets no console. Started from one, it reports there;
+// output that was redirected (a file, a pipe) stays where it goes. Without either, the report is
+// lost and the search goes on unchanged.
+void prepareProcess()
+{
+    const bool redirected = _get_osfhandle(_fileno(stdout)) >= 0;
+    if (!redirected && AttachConsole(ATTACH_PARENT_PROCESS)) {
+        std::freopen("CONOUT$", "w", stdout);
+        std::freopen("CONOUT$", "w", stderr);
+    }
+}
+#else
 void prepareProcess()
 {
     for (int fd = STDIN_FILENO; fd <= STDERR_FILENO; ++fd) {
@@ -65,6 +83,7 @@ void prepareProcess()
     }
     std::signal(SIGPIPE, SIG_IGN);
 }
+#endif
 
 StartupMessageHold::StartupMessageHold(const char *programName)
     : toolkitHandler(qInstallMessageHandler(holdMessage))

@@ -1,0 +1,55 @@
+# SPDX-FileCopyrightText: The netroute developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+# shellcheck shell=bash
+#
+# Sourced by the scripts that build a Qt of their own: fetches Debian's source of a Qt module
+# with apt-get source through a private apt state, so that the machine's own apt configuration
+# needs no deb-src entry and is left as it was.
+
+# The archive and release this machine's apt uses.
+qt_source_apt_dir()
+{
+    local dir=$1 archive release
+    archive=$(awk '$1 == "URIs:" { for (i = 2; i <= NF; i++) if ($i ~ /\/debian\/?$/) { print $i; exit } }' \
+        /etc/apt/sources.list.d/*.sources 2>/dev/null | head -n 1) || true
+    [ -n "$archive" ] || archive=$(awk '$1 == "deb" && $2 ~ /\/debian\/?$/ { print $2; exit }' \
+        /etc/apt/sources.list 2>/dev/null) || true
+    archive=${archive:-http://deb.debian.org/debian}
+    # shellcheck source=/dev/null
+    release=$(. /etc/os-release && echo "$VERSION_CODENAME")
+    mkdir -p "$dir/lists/partial"
+    echo "deb-src $archive $release main" >"$dir/sources.list"
+}
+
+# Runs apt-get, or apt-cache when the first argument is showsrc, with the private state in DIR.
+qt_source_apt()
+{
+    local dir=$1 tool=apt-get
+    shift
+    [ "$1" = showsrc ] && tool=apt-cache
+    "$tool" -q -o Dir::Etc::SourceList="$dir/sources.list" -o Dir::Etc::SourceParts=- \
+        -o Dir::State::Lists="$dir/lists" -o APT::Sandbox::User=root "$@"
+}
+
+# Prints the version of the source package PACKAGE that apt-get source would fetch.
+qt_source_version()
+{
+    local dir=$1 package=$2
+    qt_source_apt "$dir" showsrc "$package" 2>/dev/null |
+        awk '$1 == "Version:" { print $2 }' | sort -V | tail -n 1
+}
+
+# Unpacks Debian's source of PACKAGE, with Debian's patches applied, into DIR/PACKAGE and
+# prints that path. DIR holds the private apt state as well.
+qt_source_fetch()
+{
+    local dir=$1 package=$2
+    [ -s "$dir/sources.list" ] || qt_source_apt_dir "$dir"
+    [ -e "$dir/lists/updated" ] || { qt_source_apt "$dir" update >&2 && touch "$dir/lists/updated"; }
+    mkdir -p "$dir/download"
+    (cd "$dir/download" && qt_source_apt "$dir" source --download-only "$package" >&2)
+    rm -rf "${dir:?}/$package"
+    dpkg-source --no-check -x \
+        "$(find "$dir/download" -name "${package}_*.dsc" | sort -V | tail -n 1)" "$dir/$package" >&2
+    echo "$dir/$package"
+}

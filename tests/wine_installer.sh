@@ -1,0 +1,43 @@
+#!/usr/bin/env bash
+# SPDX-FileCopyrightText: The netroute developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+#
+# Installs netroute with its Windows installer under Wine, for the current user and for all
+# users: the program, its Start-menu entry and its uninstall entry are there, the installed
+# program starts and reports, and the uninstaller leaves none of them behind.
+# The caller sets WINEPREFIX. Usage: wine_installer.sh PATH_TO_SETUP_EXE
+set -euo pipefail
+
+setup=$1
+work=$(mktemp -d)
+# shellcheck source=tests/testlib.sh
+source "$(dirname "$0")/testlib.sh"
+trap 'rm -rf "$work"' EXIT
+require_tools wine
+
+unix_path() { winepath -u "$(wine cmd /c echo "$1" 2>/dev/null | tr -d '\r"')" 2>/dev/null; }
+uninstall_key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\netroute'
+
+check_mode() { # mode folder start-menu registry-root
+    local mode=$1 folder start_menu key=${uninstall_key/HKCU/$4}
+    wine "$setup" /S "/$mode" >/dev/null 2>&1 || fail "the installer failed ($mode)"
+    wineserver -w
+    folder=$(unix_path "$2")
+    start_menu=$(unix_path "$3")
+    [ -f "$folder/netroute/netroute.exe" ] || fail "no netroute.exe in $folder/netroute ($mode)"
+    [ -f "$start_menu/netroute.lnk" ] || fail "no Start-menu entry in $start_menu ($mode)"
+    wine reg query "$key" /v DisplayVersion >/dev/null 2>&1 || fail "no uninstall entry ($mode)"
+    echo "installed for $mode in $folder/netroute"
+
+    # The uninstaller runs on from a copy of itself: wait until Wine's processes have ended.
+    wine "$folder/netroute/uninstall.exe" /S "/$mode" >/dev/null 2>&1 ||
+        fail "the uninstaller failed ($mode)"
+    wineserver -w
+    [ ! -e "$folder/netroute" ] || fail "left behind: $(ls -A "$folder/netroute")"
+    [ ! -e "$start_menu/netroute.lnk" ] || fail "the Start-menu entry is left ($mode)"
+    ! wine reg query "$key" >/dev/null 2>&1 || fail "the uninstall entry is left ($mode)"
+    echo "uninstalled for $mode without a trace"
+}
+
+check_mode CurrentUser '%LOCALAPPDATA%\Programs' '%APPDATA%\Microsoft\Windows\Start Menu\Programs' HKCU
+check_mode AllUsers '%ProgramW6432%' '%ProgramData%\Microsoft\Windows\Start Menu\Programs' HKLM

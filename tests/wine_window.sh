@@ -1,0 +1,44 @@
+#!/usr/bin/env bash
+# SPDX-FileCopyrightText: The netroute developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+#
+# Starts the Windows program under Wine on a private X server: the window's place and size, one
+# search from 0 to 1 typed with Return and its report, and Ctrl+Q ending it with exit code 0.
+# The caller sets WINEPREFIX. Usage: wine_window.sh PATH_TO_NETROUTE_EXE
+set -euo pipefail
+
+app=$1
+work=$(mktemp -d)
+# shellcheck source=tests/xsession.sh
+source "$(dirname "$0")/xsession.sh"
+trap 'stop_session; rm -rf "$work"' EXIT
+require_tools wine Xvfb xdotool xwininfo
+
+start_xvfb
+wine "$app" >"$work/out" 2>"$work/err" &
+app_pid=$!
+
+# Wine's window belongs to another process than the one started: find it by its title.
+window=$(timeout 60 xdotool search --sync --onlyvisible --name '^netroute$' | head -n 1) ||
+    fail "no window appeared"
+xdotool windowfocus --sync "$window"
+geometry=$(window_geometry "$window")
+echo "window $window at $geometry"
+[ "$geometry" = "800x560+100+100" ] || fail "window geometry is $geometry"
+
+xdotool key Return
+# A Windows program ends its lines with CR LF.
+expected=$(printf '\r\nThe shortest Distance from start 0 to destination 1 is 72\r\nThe Path is as follows:\r\n\r\n')
+for _ in $(seq 100); do
+    [ "$(cat "$work/out")" = "$expected" ] && break
+    sleep 0.1
+done
+[ "$(cat "$work/out")" = "$expected" ] || fail "no report of the search from 0 to 1"
+echo "Return printed the report of 0 to 1"
+if [ -n "${NETROUTE_WINE_SCREENSHOT:-}" ]; then
+    import -window "$window" "$NETROUTE_WINE_SCREENSHOT" 2>/dev/null ||
+        echo "no screenshot: ImageMagick's import is not installed"
+fi
+
+quit_with_ctrl_q
+echo "Ctrl+Q ended the program with exit code 0"
