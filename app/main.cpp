@@ -7,6 +7,10 @@
 
 #include <QApplication>
 
+#ifdef Q_OS_WASM
+#include <emscripten.h>
+#endif
+
 int main(int argc, char **argv)
 {
     prepareProcess();
@@ -17,6 +21,16 @@ int main(int argc, char **argv)
     StartupMessageHold hold(argc > 0 ? argv[0] : nullptr);
     QApplication app(argc, argv);
     hold.release();
+
+#ifdef Q_OS_WASM
+    // A page is not closed by the program in it: when its window closes, the page is told, and
+    // says so.
+    QObject::connect(&app, &QGuiApplication::lastWindowClosed, [] {
+        // clang-format off
+        EM_ASM(if (typeof window.netrouteEnded === 'function') window.netrouteEnded(););
+        // clang-format on
+    });
+#endif
 
     installAccessibleFactory();
     MainBoard board;
