@@ -115,7 +115,7 @@ MainBoard::MainBoard(QWidget *parent)
     destination->setFocus(Qt::OtherFocusReason);
 
     newGame();
-    new StudyWindows(this, networkDisplay);
+    new StudyWindows(this, networkDisplay, trialLeft, randomEffect);
 }
 
 void MainBoard::fire()

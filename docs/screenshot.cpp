@@ -1,13 +1,16 @@
 // SPDX-FileCopyrightText: The netroute developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// Saves a picture of the real main window right after a search from vertex 0 to 19, with the
-// best path drawn, and of its "Search steps" window at the ninth step, for the README.
-// Usage: netroute-screenshot OUTPUT.png [STEPS.png]
+// Saves pictures of the real windows for the README: the main window right after a search from
+// vertex 0 to 19, with the best path drawn; its "Search steps" window at the ninth step; its
+// "Series" window; and its "Load sweep" window once the sweep is worked out.
+// Usage: netroute-screenshot MAIN.png [STEPS.png SERIES.png SWEEP.png]
 
+#include "loadsweepwindow.h"
 #include "mainboard.h"
 #include "networkdisplay.h"
 #include "searchstepswindow.h"
+#include "serieswindow.h"
 #include "studywindows.h"
 
 #include <QApplication>
@@ -16,38 +19,57 @@
 
 #include <cstdio>
 
+namespace {
+
+constexpr int ShownStep = 9;
+
+bool save(QWidget *window, const char *path)
+{
+    const bool saved = window->grab().save(QString::fromLocal8Bit(path));
+    std::fprintf(stderr, saved ? "saved %s\n" : "could not write %s\n", path);
+    return saved;
+}
+
+} // namespace
+
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
-    const QString path
-        = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("screenshot.png");
-    const QString stepsPath = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString();
-    constexpr int ShownStep = 9;
+    const char *mainPath = argc > 1 ? argv[1] : "screenshot.png";
+    const bool others = argc > 4;
 
     MainBoard board;
     board.setGeometry(MainBoard::StartingGeometry);
     board.show();
 
     auto *view = board.findChild<NetworkDisplay *>();
+    auto *study = board.findChild<StudyWindows *>();
     view->setVertex2(NetworkDisplay::HighestVertex);
-    // The outcome shows on the first paint after the search: take the picture then.
+    // The outcome shows on the first paint after the search: take the pictures then.
     QObject::connect(view, &NetworkDisplay::canShoot, &app, [&](bool can) {
         if (!can)
             return;
-        bool saved = board.grab().save(path);
-        std::fprintf(stderr, saved ? "saved %s\n" : "could not write %s\n", qPrintable(path));
-        if (saved && !stepsPath.isEmpty()) {
-            board.findChild<StudyWindows *>()->showSearchSteps();
-            auto *steps = board.findChild<SearchStepsWindow *>();
-            for (int step = 0; step < ShownStep; ++step)
-                steps->step();
-            saved = steps->grab().save(stepsPath);
-            std::fprintf(
-                stderr, saved ? "saved %s\n" : "could not write %s\n", qPrintable(stepsPath));
+        if (!save(&board, mainPath) || !others) {
+            app.exit(others ? 1 : 0);
+            return;
         }
-        app.exit(saved ? 0 : 1);
+        study->showSearchSteps();
+        auto *steps = board.findChild<SearchStepsWindow *>();
+        for (int step = 0; step < ShownStep; ++step)
+            steps->step();
+        study->showSeries();
+        if (!save(steps, argv[2]) || !save(board.findChild<SeriesWindow *>(), argv[3])) {
+            app.exit(1);
+            return;
+        }
+        study->showLoadSweep();
+        auto *sweep = board.findChild<LoadSweepWindow *>();
+        QObject::connect(&sweep->sweep(), &LoadSweep::finished, &app, [&app, sweep, argv] {
+            QTimer::singleShot(
+                100, &app, [&app, sweep, argv] { app.exit(save(sweep, argv[4]) ? 0 : 1); });
+        });
     });
     QTimer::singleShot(0, &board, [&] { QMetaObject::invokeMethod(&board, "fire"); });
-    QTimer::singleShot(10000, &app, [&] { app.exit(2); });
+    QTimer::singleShot(20000, &app, [&] { app.exit(2); });
     return app.exec();
 }

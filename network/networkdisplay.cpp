@@ -93,6 +93,13 @@ NetworkDisplay::NetworkDisplay(QWidget *parent)
     buildTopology();
 }
 
+NetworkDisplay::NetworkDisplay(Detached)
+    : searchTimer(new QTimer(this))
+    , reportWritten(false)
+{
+    buildTopology();
+}
+
 NetworkDisplay::~NetworkDisplay() = default;
 
 void NetworkDisplay::buildTopology()

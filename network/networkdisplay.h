@@ -18,6 +18,7 @@
 
 class QMouseEvent;
 class QPainter;
+class QRandomGenerator;
 class QTimer;
 
 // The network view: holds the fixed topology, runs the route searches and draws both.
@@ -113,6 +114,13 @@ protected:
 private:
     using LinkList = std::vector<std::unique_ptr<Link>>;
 
+    // A view that is never shown, for working out searches apart from the program: it makes no
+    // draw of the program's generator, writes no report and is told nothing.
+    struct Detached
+    {
+    };
+    explicit NetworkDisplay(Detached);
+
     // The outcome drawings one paint shows; pathFound and noPath never both.
     struct Outcome
     {
@@ -183,6 +191,7 @@ private:
     void describeDrawing(const QStringList &shown);
     void announce(const QStringList &news);
     void drawNetwork(QPainter &painter);
+    void drawShown(QPainter &painter);
     void drawLink(QPainter &painter, int source, const Link &link);
     void drawVertices(QPainter &painter);
     void drawCaption(QPainter &painter);
@@ -233,7 +242,12 @@ private:
     // What the last search cycle did; the search writes into it through recording.
     SearchRecord lastSearch;
     SearchRecord *recording = nullptr;
+    bool reportWritten = true; // to standard output
+    QRandomGenerator *privateDraws = nullptr; // in place of the program's generator
+    bool paintingPicture = false; // a paint for a picture: what is shown, nothing taken or told
 
     friend class NetworkReader; // what the other windows read
+    friend class SearchSimulator; // works out searches on a detached copy
+    friend class DrawingPicture; // paints the drawing into images and SVG
     friend class NetworkDisplayProbe; // white-box access for the tests and benchmarks
 };

@@ -75,6 +75,10 @@ void NetworkDisplay::paintEvent(QPaintEvent * /*event*/)
 {
     QPainter painter(this);
     drawNetwork(painter);
+    if (paintingPicture) {
+        drawShown(painter);
+        return;
+    }
 
     // A new outcome replaces the one shown; a paint that brings none draws the last one again.
     // The flags are cleared all the same when the state has changed since the cycle set them.
@@ -85,14 +89,7 @@ void NetworkDisplay::paintEvent(QPaintEvent * /*event*/)
     }
     if (!fresh.isEmpty())
         shownOutcome = fresh;
-    if (shownOutcome.pathFound)
-        drawPathFound(painter);
-    if (shownOutcome.noPath)
-        drawNoPath(painter);
-    if (shownOutcome.sameEndpoints)
-        drawSameEndpoints(painter);
-    if (gameEnded)
-        drawGameOver(painter);
+    drawShown(painter);
 
     QStringList shown = outcomeSentences(shownOutcome);
     QStringList news = outcomeSentences(fresh);
@@ -104,6 +101,19 @@ void NetworkDisplay::paintEvent(QPaintEvent * /*event*/)
     gameOverShown = gameEnded;
     describeDrawing(shown);
     announce(news);
+}
+
+// What the view shows beyond the network: the outcome and the closing notice.
+void NetworkDisplay::drawShown(QPainter &painter)
+{
+    if (shownOutcome.pathFound)
+        drawPathFound(painter);
+    if (shownOutcome.noPath)
+        drawNoPath(painter);
+    if (shownOutcome.sameEndpoints)
+        drawSameEndpoints(painter);
+    if (gameEnded)
+        drawGameOver(painter);
 }
 
 // Reads the outcome flags as this paint shows them and clears each one it shows.

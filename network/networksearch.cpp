@@ -5,12 +5,14 @@
 
 #include "randomsource.h"
 
+#include <QRandomGenerator>
 #include <QRegion>
 #include <QTimer>
 
 #include <cerrno>
 #include <cstring>
 #include <iostream>
+#include <string>
 
 namespace {
 
@@ -147,15 +149,25 @@ double NetworkDisplay::pricedCost(const Link &record) const
         + static_cast<double>(record.weight);
 }
 
+// The report goes to standard output and, while the search is recorded, into its record.
 void NetworkDisplay::writeReport(int source, int destination) const
 {
+    const std::string distanceLine = "\nThe shortest Distance from start " + std::to_string(source)
+        + " to destination " + std::to_string(destination) + " is "
+        + std::to_string(distance[destination]);
+    const std::string noPathLine = predecessor[destination] == NoPredecessor
+        ? "\nNo Path from " + std::to_string(destination) + " to " + std::to_string(source) + ".\n"
+        : std::string();
+    const std::string heading = "The Path is as follows:\n\n";
+    if (recording)
+        recording->report = distanceLine + '\n' + noPathLine + heading;
+    if (!reportWritten)
+        return;
     errno = 0;
-    std::cout << "\nThe shortest Distance from start " << source << " to destination "
-              << destination << " is " << distance[destination] << std::endl;
-    if (predecessor[destination] == NoPredecessor)
-        std::cout << "\nNo Path from " << destination << " to " << source << ".\n";
+    std::cout << distanceLine << std::endl;
+    std::cout << noPathLine;
     // Flushed again so that a report is never left in the buffer of a killed process.
-    std::cout << "The Path is as follows:\n\n" << std::flush;
+    std::cout << heading << std::flush;
     checkReportWritten(errno);
 }
 
@@ -164,12 +176,15 @@ void NetworkDisplay::grand()
     if (!randomEffect) {
         randomFactor = 1.0f;
     } else {
-        if (grandSeedPending) {
+        if (grandSeedPending && !privateDraws) {
             grandSeedPending = false;
             RandomSource::seed(RandomSource::secondsSinceMidnight());
             RandomSource::draw();
         }
-        randomFactor = static_cast<float>(RandomSource::draw() / double(RandomSource::MaxDraw));
+        const int draw = privateDraws
+            ? static_cast<int>(privateDraws->bounded(RandomSource::MaxDraw + 1))
+            : RandomSource::draw();
+        randomFactor = static_cast<float>(draw / double(RandomSource::MaxDraw));
     }
     update(wholeRect());
 }
@@ -236,6 +251,8 @@ void NetworkDisplay::moveShot()
 void NetworkDisplay::recordCycle(SearchRecord::Cycle kind)
 {
     lastSearch.begin(kind, sourceVertex, destinationVertex, trafficLoad, randomFactor, vertexCount);
+    ++lastSearch.cycleNumber;
+    lastSearch.randomEffect = randomEffect;
     lastSearch.unreachable = UnreachableDistance;
     lastSearch.highestCost = HighestLoad;
 }

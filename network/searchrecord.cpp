@@ -15,6 +15,7 @@ void SearchRecord::begin(
     factor = randomFactor;
     vertexCount = vertices;
     steps.clear();
+    report.clear();
 }
 
 bool SearchRecord::reachedDestination() const

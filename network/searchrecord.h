@@ -4,6 +4,7 @@
 #pragma once
 
 #include <array>
+#include <string>
 #include <vector>
 
 // What the route search did, step by step, as it did it: written by the search itself while a
@@ -48,6 +49,8 @@ struct SearchRecord
     enum Cycle { NoCycleYet, NoLinkPassed, SameEndpoints, Searched };
 
     Cycle cycle = NoCycleYet;
+    int cycleNumber = 0; // counts the view's cycles, so that one cycle is read once
+    bool randomEffect = false;
     int source = 0;
     int destination = 0;
     int load = 0;
@@ -56,6 +59,7 @@ struct SearchRecord
     int unreachable = 0; // the distance that means unreachable
     int highestCost = 0; // a cost above it leaves a link out
     std::vector<SearchStep> steps;
+    std::string report; // exactly as the search wrote it to standard output
 
     void begin(Cycle kind, int from, int to, int trafficLoad, float randomFactor, int vertices);
     bool reachedDestination() const;

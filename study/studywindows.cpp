@@ -3,13 +3,25 @@
 
 #include "studywindows.h"
 
+#include "drawingpicture.h"
+#include "loadsweepwindow.h"
 #include "networkdisplay.h"
 #include "searchstepswindow.h"
+#include "serieslog.h"
+#include "serieswindow.h"
 
+#include <QCheckBox>
+#include <QClipboard>
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QLCDNumber>
 #include <QMenu>
+#include <QMessageBox>
 #include <QShortcut>
 
 namespace {
+
+constexpr int TrialsPerSeries = 10;
 
 // Opens a window made on first use and brings it to the front.
 void present(QWidget *window)
@@ -21,17 +33,36 @@ void present(QWidget *window)
 
 } // namespace
 
-StudyWindows::StudyWindows(QWidget *board, NetworkDisplay *view)
+StudyWindows::StudyWindows(QWidget *board, NetworkDisplay *view, const QLCDNumber *trialsLeft,
+    const QCheckBox *randomEffect)
     : QObject(board)
     , board(board)
     , view(view)
+    , randomEffect(randomEffect)
+    // The counter has already been lowered for the search that just ended.
+    , log(new SeriesLog(
+          *view, [trialsLeft] { return TrialsPerSeries - trialsLeft->intValue(); }, this))
 {
-    new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_T), board, this, &StudyWindows::showSearchSteps,
-        Qt::WindowShortcut);
+    connect(view, &NetworkDisplay::missed, log, &SeriesLog::takeCycle);
+
+    const std::pair<QKeySequence, void (StudyWindows::*)()> keys[] = {
+        {QKeySequence(Qt::CTRL | Qt::Key_T), &StudyWindows::showSearchSteps},
+        {QKeySequence(Qt::CTRL | Qt::Key_L), &StudyWindows::showLoadSweep},
+        {QKeySequence(Qt::CTRL | Qt::Key_H), &StudyWindows::showSeries},
+        {QKeySequence(Qt::CTRL | Qt::Key_C), &StudyWindows::copyPicture},
+        {QKeySequence(Qt::CTRL | Qt::Key_S), &StudyWindows::savePicture},
+    };
+    for (const auto &[key, slot] : keys)
+        new QShortcut(key, board, this, slot, Qt::WindowShortcut);
 
     // A right-click on a vertex disc chooses the destination; anywhere else it opens the menu.
     view->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(view, &QWidget::customContextMenuRequested, this, &StudyWindows::showContextMenu);
+}
+
+const SeriesLog &StudyWindows::seriesLog() const
+{
+    return *log;
 }
 
 void StudyWindows::showSearchSteps()
@@ -43,6 +74,42 @@ void StudyWindows::showSearchSteps()
     present(stepsWindow);
 }
 
+void StudyWindows::showLoadSweep()
+{
+    if (!sweepWindow) {
+        sweepWindow = new LoadSweepWindow(*view, board);
+        for (auto changed : {&NetworkDisplay::vertexChanged, &NetworkDisplay::vertexChanged2})
+            connect(view, changed, sweepWindow, &LoadSweepWindow::sweepAgain);
+        connect(view, &NetworkDisplay::missed, sweepWindow, &LoadSweepWindow::sweepAgain);
+        connect(view, &NetworkDisplay::loadChanged, sweepWindow, &LoadSweepWindow::markLoad);
+        connect(randomEffect, &QCheckBox::toggled, sweepWindow, &LoadSweepWindow::sweepAgain);
+    }
+    present(sweepWindow);
+}
+
+void StudyWindows::showSeries()
+{
+    if (!seriesWindow)
+        seriesWindow = new SeriesWindow(*log, board);
+    present(seriesWindow);
+}
+
+void StudyWindows::copyPicture()
+{
+    QGuiApplication::clipboard()->setImage(DrawingPicture::image(*view));
+}
+
+void StudyWindows::savePicture()
+{
+    const QString path = QFileDialog::getSaveFileName(
+        board, tr("Save picture"), tr("netroute.png"), DrawingPicture::fileFilter());
+    if (path.isEmpty())
+        return;
+    const QString error = DrawingPicture::save(*view, path);
+    if (!error.isEmpty())
+        QMessageBox::warning(board, tr("Save picture"), error);
+}
+
 void StudyWindows::showContextMenu(QPoint position)
 {
     const int element = view->elementAt(position);
@@ -51,5 +118,14 @@ void StudyWindows::showContextMenu(QPoint position)
     QMenu menu(view);
     menu.addAction(tr("Search steps"), QKeySequence(Qt::CTRL | Qt::Key_T), this,
         &StudyWindows::showSearchSteps);
+    menu.addAction(
+        tr("Load sweep"), QKeySequence(Qt::CTRL | Qt::Key_L), this, &StudyWindows::showLoadSweep);
+    menu.addAction(
+        tr("Series"), QKeySequence(Qt::CTRL | Qt::Key_H), this, &StudyWindows::showSeries);
+    menu.addSeparator();
+    menu.addAction(
+        tr("Copy picture"), QKeySequence(Qt::CTRL | Qt::Key_C), this, &StudyWindows::copyPicture);
+    menu.addAction(tr("Save picture..."), QKeySequence(Qt::CTRL | Qt::Key_S), this,
+        &StudyWindows::savePicture);
     menu.exec(view->mapToGlobal(position));
 }

@@ -179,7 +179,8 @@ void ControlPanelTest::controlColumn()
         shortcuts << shortcut->key().toString();
     }
     // The panel's own keys, then those of the windows that study the searches.
-    QCOMPARE(shortcuts, QStringList({"Enter", "Return", "Ctrl+Q", "Ctrl+T"}));
+    QCOMPARE(shortcuts,
+        QStringList({"Enter", "Return", "Ctrl+Q", "Ctrl+T", "Ctrl+L", "Ctrl+H", "Ctrl+C", "Ctrl+S"}));
 }
 
 void ControlPanelTest::twoWayBinding()

@@ -1,0 +1,175 @@
+// SPDX-FileCopyrightText: The netroute developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "loadsweepwindow.h"
+
+#include "drawingpicture.h"
+#include "sweepplot.h"
+
+#include <QClipboard>
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+QString pathText(const QList<int> &path)
+{
+    QStringList vertices;
+    for (int v : path)
+        vertices << QString::number(v);
+    return vertices.join(QLatin1String(", "));
+}
+
+QString percent(double share)
+{
+    return QStringLiteral("%1 %").arg(qRound(share * 100));
+}
+
+} // namespace
+
+LoadSweepWindow::LoadSweepWindow(const NetworkDisplay &view, QWidget *parent)
+    : QWidget(parent, Qt::Window)
+    , reader(view)
+    , loadSweep(view)
+{
+    setWindowTitle(tr("Load sweep"));
+    setAttribute(Qt::WA_QuitOnClose, false); // closing the main window still ends the program
+
+    summary = new QLabel(this);
+    summary->setWordWrap(true);
+    summary->setAccessibleName(tr("About the sweep"));
+    plot = new SweepPlot(this);
+    table = new QTableWidget(0, 0, this);
+    table->setAccessibleName(tr("Sweep"));
+    table->verticalHeader()->hide();
+    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table->horizontalHeader()->setStretchLastSection(true);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(summary);
+#ifdef NETROUTE_HAVE_CHARTS
+    auto *copy = new QPushButton(tr("Copy plot"), this);
+    auto *save = new QPushButton(tr("Save plot..."), this);
+    connect(copy, &QPushButton::clicked, this, &LoadSweepWindow::copyPlot);
+    connect(save, &QPushButton::clicked, this, &LoadSweepWindow::savePlot);
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(copy);
+    buttons->addWidget(save);
+    buttons->addStretch();
+    layout->addWidget(plot, 3);
+    layout->addLayout(buttons);
+#else
+    plot->hide();
+    layout->addWidget(new QLabel(tr("This build of netroute has no plot (Qt Charts is not built "
+                                    "for this platform); the table holds the same figures."),
+        this));
+#endif
+    layout->addWidget(table, 2);
+    resize(820, 720);
+
+    connect(&loadSweep, &LoadSweep::progressed, this, &LoadSweepWindow::showProgress);
+    connect(&loadSweep, &LoadSweep::finished, this, &LoadSweepWindow::showSweep);
+    sweepAgain();
+}
+
+const LoadSweep &LoadSweepWindow::sweep() const
+{
+    return loadSweep;
+}
+
+QWidget *LoadSweepWindow::plotWidget() const
+{
+#ifdef NETROUTE_HAVE_CHARTS
+    return plot;
+#else
+    return nullptr;
+#endif
+}
+
+void LoadSweepWindow::sweepAgain()
+{
+    loadSweep.start();
+    showProgress(0);
+}
+
+void LoadSweepWindow::markLoad()
+{
+    if (!loadSweep.isFinished())
+        return; // the finished sweep marks it
+    plot->showSweep(loadSweep, reader.load());
+    table->selectRow(reader.load());
+    showProgress(LoadSweep::Loads);
+}
+
+void LoadSweepWindow::showProgress(int loadsDone)
+{
+    QString text = tr("From vertex %1 to vertex %2, random effect %3: what a search started now "
+                      "would give at every load from 0 to 99; the current load is %4.")
+                       .arg(loadSweep.source())
+                       .arg(loadSweep.destination())
+                       .arg(loadSweep.randomEffect() ? tr("on") : tr("off"))
+                       .arg(reader.load());
+    if (loadSweep.randomEffect())
+        text += QLatin1Char(' ')
+            + tr("Each load is simulated %1 times with a generator of its own.")
+                  .arg(LoadSweep::SamplesPerLoad);
+    if (loadsDone < LoadSweep::Loads)
+        text += QLatin1Char(' ')
+            + tr("Working: %1 of %2 loads done.").arg(loadsDone).arg(LoadSweep::Loads);
+    summary->setText(text);
+}
+
+void LoadSweepWindow::showSweep()
+{
+    fillTable();
+    markLoad();
+}
+
+void LoadSweepWindow::fillTable()
+{
+    const bool random = loadSweep.randomEffect();
+    QStringList headers {tr("Load"), tr("Cost"), tr("Path"), tr("Hops")};
+    if (random)
+        headers << tr("10-90 %") << tr("Paths found");
+    table->clear();
+    table->setColumnCount(static_cast<int>(headers.size()));
+    table->setHorizontalHeaderLabels(headers);
+    table->setRowCount(LoadSweep::Loads);
+    for (const LoadSweep::Point &point : loadSweep.points()) {
+        const QString cost = point.found() ? QString::number(point.cost)
+            : point.noLinkPassed           ? tr("no path: no link passes the load test")
+                                           : tr("no path: the destination is unreachable");
+        QStringList cells {QString::number(point.load), cost, pathText(point.path),
+            point.found() ? QString::number(point.path.size() - 1) : QString()};
+        if (random)
+            cells << (point.found() ? tr("%1 to %2").arg(point.low).arg(point.high) : QString())
+                  << percent(point.share);
+        for (int column = 0; column < cells.size(); ++column)
+            table->setItem(point.load, column, new QTableWidgetItem(cells[column]));
+    }
+    table->resizeColumnsToContents();
+}
+
+void LoadSweepWindow::copyPlot()
+{
+    QGuiApplication::clipboard()->setImage(plot->grab().toImage());
+}
+
+void LoadSweepWindow::savePlot()
+{
+    const QString path = QFileDialog::getSaveFileName(
+        this, tr("Save plot"), tr("netroute-sweep.png"), DrawingPicture::fileFilter());
+    if (path.isEmpty())
+        return;
+    const QString error = DrawingPicture::saveWidget(*plot, path);
+    if (!error.isEmpty())
+        QMessageBox::warning(this, tr("Save plot"), error);
+}

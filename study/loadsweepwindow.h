@@ -1,0 +1,47 @@
+// SPDX-FileCopyrightText: The netroute developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include "loadsweep.h"
+#include "networkreader.h"
+
+#include <QWidget>
+
+class NetworkDisplay;
+class QLabel;
+class QTableWidget;
+class SweepPlot;
+
+// "Load sweep": for the current endpoints, the cost of the best route at every load from 0 to
+// 99 if a search were started now, as a plot (where Qt Charts is built in) and as the table
+// "Sweep". It follows the main window's changes and searches, and changes nothing.
+class LoadSweepWindow : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit LoadSweepWindow(const NetworkDisplay &view, QWidget *parent = nullptr);
+
+    const LoadSweep &sweep() const;
+    QWidget *plotWidget() const; // nullptr where there is no plot
+
+public slots:
+    // The endpoints, the random effect or the usable links changed: sweep again.
+    void sweepAgain();
+    // Only the current load changed: mark it.
+    void markLoad();
+
+private:
+    void showProgress(int loadsDone);
+    void showSweep();
+    void fillTable();
+    void copyPlot();
+    void savePlot();
+
+    NetworkReader reader;
+    LoadSweep loadSweep;
+    QLabel *summary = nullptr;
+    QTableWidget *table = nullptr;
+    SweepPlot *plot = nullptr;
+};

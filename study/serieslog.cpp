@@ -1,0 +1,83 @@
+// SPDX-FileCopyrightText: The netroute developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "serieslog.h"
+
+#include "stepnarration.h"
+
+#include <QStringList>
+
+namespace {
+
+QString csvField(const QString &text)
+{
+    if (!text.contains(QLatin1Char(',')) && !text.contains(QLatin1Char('"'))
+        && !text.contains(QLatin1Char('\n')))
+        return text;
+    QString quoted = text;
+    quoted.replace(QLatin1String("\""), QLatin1String("\"\""));
+    return QLatin1Char('"') + quoted + QLatin1Char('"');
+}
+
+QString pathText(const QList<int> &path)
+{
+    QStringList vertices;
+    for (int v : path)
+        vertices << QString::number(v);
+    return vertices.join(QLatin1String(" "));
+}
+
+} // namespace
+
+SeriesLog::SeriesLog(const NetworkDisplay &view, std::function<int()> trialNumber, QObject *parent)
+    : QObject(parent)
+    , reader(view)
+    , trialNumber(std::move(trialNumber))
+{ }
+
+const QList<SeriesLog::Entry> &SeriesLog::entries() const
+{
+    return log;
+}
+
+void SeriesLog::takeCycle()
+{
+    const SearchRecord &record = reader.lastSearch();
+    if (record.cycle == SearchRecord::NoCycleYet || record.cycleNumber == lastCycle)
+        return;
+    lastCycle = record.cycleNumber;
+
+    Entry entry;
+    entry.trial = trialNumber();
+    if (series == 0 || entry.trial <= lastTrial)
+        ++series; // RESTART began a new series
+    lastTrial = entry.trial;
+    entry.series = series;
+    entry.source = record.source;
+    entry.destination = record.destination;
+    entry.load = record.load;
+    entry.randomEffect = record.randomEffect;
+    entry.outcome = reader.outcomeSentence();
+    if (record.reachedDestination()) {
+        entry.cost = record.steps.back().chosenDistance;
+        entry.path = StepNarration(record).path();
+    }
+    entry.report = QString::fromStdString(record.report);
+    log.append(entry);
+    emit added(entry);
+}
+
+QString SeriesLog::csv() const
+{
+    QStringList lines;
+    lines << tr("Series,Trial,Source,Destination,Load,Random effect,Outcome,Cost,Path,Report");
+    for (const Entry &entry : log) {
+        QStringList fields {QString::number(entry.series), QString::number(entry.trial),
+            QString::number(entry.source), QString::number(entry.destination),
+            QString::number(entry.load), entry.randomEffect ? tr("on") : tr("off"),
+            csvField(entry.outcome), entry.cost >= 0 ? QString::number(entry.cost) : QString(),
+            pathText(entry.path), csvField(entry.report)};
+        lines << fields.join(QLatin1Char(','));
+    }
+    return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
+}

@@ -1,0 +1,120 @@
+// SPDX-FileCopyrightText: The netroute developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "serieswindow.h"
+
+#include <QFileDialog>
+#include <QFontDatabase>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSaveFile>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int ReportRole = Qt::UserRole;
+
+enum Column { Trial, Source, Destination, Load, RandomEffect, Outcome, Cost, Path, Columns };
+
+} // namespace
+
+SeriesWindow::SeriesWindow(const SeriesLog &log, QWidget *parent)
+    : QWidget(parent, Qt::Window)
+    , log(log)
+{
+    setWindowTitle(tr("Series"));
+    setAttribute(Qt::WA_QuitOnClose, false); // closing the main window still ends the program
+
+    searches = new QTreeWidget(this);
+    searches->setAccessibleName(tr("Searches"));
+    searches->setColumnCount(Columns);
+    searches->setHeaderLabels({tr("Trial"), tr("Source"), tr("Destination"), tr("Load"),
+        tr("Random effect"), tr("Outcome"), tr("Cost"), tr("Path")});
+    searches->setRootIsDecorated(true);
+    searches->header()->setStretchLastSection(true);
+    report = new QPlainTextEdit(this);
+    report->setReadOnly(true);
+    report->setAccessibleName(tr("Report"));
+    report->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    auto *save = new QPushButton(tr("Save as CSV..."), this);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(new QLabel(tr("Every search of this run, newest first. Nothing is stored "
+                                    "unless you save it."),
+        this));
+    layout->addWidget(searches, 3);
+    layout->addWidget(new QLabel(tr("Report, as written to standard output:"), this));
+    layout->addWidget(report, 1);
+    layout->addWidget(save, 0, Qt::AlignLeft);
+    resize(860, 560);
+
+    connect(searches, &QTreeWidget::currentItemChanged, this, &SeriesWindow::showReport);
+    for (const SeriesLog::Entry &entry : log.entries())
+        add(entry);
+    connect(&log, &SeriesLog::added, this, &SeriesWindow::add);
+    connect(save, &QPushButton::clicked, this, &SeriesWindow::askAndSave);
+}
+
+void SeriesWindow::add(const SeriesLog::Entry &entry)
+{
+    const QString groupName = tr("Series %1").arg(entry.series);
+    QTreeWidgetItem *group
+        = searches->topLevelItemCount() > 0 ? searches->topLevelItem(0) : nullptr;
+    if (!group || group->text(Trial) != groupName) {
+        group = new QTreeWidgetItem(QStringList {groupName});
+        searches->insertTopLevelItem(0, group); // newest first
+        group->setExpanded(true);
+        group->setFirstColumnSpanned(true);
+    }
+    QStringList path;
+    for (int v : entry.path)
+        path << QString::number(v);
+    auto *row = new QTreeWidgetItem(QStringList {QString::number(entry.trial),
+        QString::number(entry.source), QString::number(entry.destination),
+        QString::number(entry.load), entry.randomEffect ? tr("on") : tr("off"), entry.outcome,
+        entry.cost >= 0 ? QString::number(entry.cost) : tr("none"), path.join(tr(", "))});
+    row->setData(Trial, ReportRole, static_cast<int>(reports.size()));
+    reports.append(
+        entry.report.isEmpty() ? tr("(no search ran, so no report was written)") : entry.report);
+    // The newest search is selected, unless the user is reading an older one.
+    const QTreeWidgetItem *current = searches->currentItem();
+    const bool followNewest = !current || current == newest;
+    group->insertChild(0, row);
+    group->setExpanded(true);
+    newest = row;
+    if (followNewest)
+        searches->setCurrentItem(row);
+    for (int column = 0; column < Path; ++column)
+        searches->resizeColumnToContents(column);
+}
+
+void SeriesWindow::showReport()
+{
+    const QTreeWidgetItem *item = searches->currentItem();
+    const QVariant index = item ? item->data(Trial, ReportRole) : QVariant();
+    report->setPlainText(index.isValid() ? reports.value(index.toInt()) : QString());
+}
+
+QString SeriesWindow::saveCsv(const QString &path) const
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Text) || file.write(log.csv().toUtf8()) < 0
+        || !file.commit())
+        return tr("Could not save the searches to %1: %2.").arg(path, file.errorString());
+    return {};
+}
+
+void SeriesWindow::askAndSave()
+{
+    const QString path = QFileDialog::getSaveFileName(
+        this, tr("Save as CSV"), tr("netroute-series.csv"), tr("CSV file (*.csv)"));
+    if (path.isEmpty())
+        return;
+    const QString error = saveCsv(path);
+    if (!error.isEmpty())
+        QMessageBox::warning(this, tr("Save as CSV"), error);
+}

@@ -1,0 +1,243 @@
+// SPDX-FileCopyrightText: The netroute developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "coutcapture.h"
+#include "drawingpicture.h"
+#include "lcdrange.h"
+#include "loadsweep.h"
+#include "mainboard.h"
+#include "networkdisplayprobe.h"
+#include "scripteddraws.h"
+#include "serieslog.h"
+#include "serieswindow.h"
+#include "studywindows.h"
+
+#include <QTemporaryDir>
+#include <QTreeWidget>
+#include <QXmlStreamReader>
+#include <QtTest>
+
+namespace {
+
+// The path a view draws after its last search, from the source.
+QList<int> drawnPath(NetworkDisplayProbe &probe)
+{
+    QList<int> path {probe.destinationVertex()};
+    while (path.first() != probe.sourceVertex() && path.size() <= NetworkDisplay::VertexCount)
+        path.prepend(probe.predecessor()[path.first()]);
+    return path;
+}
+
+} // namespace
+
+// The load sweep, the series log and the pictures: what they show, and that making them
+// changes nothing in the program.
+class StudyWindowsTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { ScriptedDraws::install(); }
+    void sweepEqualsFreshSearches_data();
+    void sweepEqualsFreshSearches();
+    void randomSweepLeavesProgramAlone();
+    void seriesLogsEverySearch();
+    void pictures();
+};
+
+void StudyWindowsTest::sweepEqualsFreshSearches_data()
+{
+    QTest::addColumn<int>("source");
+    QTest::addColumn<int>("destination");
+    QTest::addColumn<int>("firstLoadWithoutPath");
+    QTest::newRow("0 to 1") << 0 << 1 << 50;
+    QTest::newRow("0 to 19") << 0 << 19 << 50;
+    QTest::newRow("19 to 0") << 19 << 0 << 50;
+    QTest::newRow("0 to 5") << 0 << 5 << 40;
+    QTest::newRow("14 to 4") << 14 << 4 << 50;
+}
+
+// With the random effect off, every load's figure is what a fresh search at that load gives.
+void StudyWindowsTest::sweepEqualsFreshSearches()
+{
+    QFETCH(int, source);
+    QFETCH(int, destination);
+    QFETCH(int, firstLoadWithoutPath);
+
+    NetworkDisplay view;
+    view.setVertex(source);
+    view.setVertex2(destination);
+    const QList<LoadSweep::Point> sweep = LoadSweep::compute(view);
+    QCOMPARE(sweep.size(), LoadSweep::Loads);
+    CoutCapture discard;
+    for (int load = 0; load < LoadSweep::Loads; ++load) {
+        NetworkDisplay fresh;
+        NetworkDisplayProbe probe(fresh);
+        fresh.setVertex(source);
+        fresh.setVertex2(destination);
+        fresh.setLoad(load);
+        probe.moveShot();
+        const LoadSweep::Point &point = sweep[load];
+        const bool found = probe.predecessor()[destination] != NetworkDisplay::NoPredecessor;
+        QCOMPARE(point.found(), found);
+        QCOMPARE(point.found(), load < firstLoadWithoutPath);
+        QCOMPARE(point.noLinkPassed, load >= 50);
+        if (found) {
+            QCOMPARE(point.cost, probe.distance()[destination]);
+            QCOMPARE(point.path, drawnPath(probe));
+        }
+    }
+}
+
+// With the random effect on, the sweep draws nothing from the program's generator, adds no
+// usable link, writes no report, sends no signal, and gives the same figures twice.
+void StudyWindowsTest::randomSweepLeavesProgramAlone()
+{
+    NetworkDisplay view;
+    NetworkDisplayProbe probe(view);
+    view.setgrand(true);
+    view.setVertex2(5);
+    CoutCapture output;
+    probe.moveShot(); // some usable links from an earlier cycle
+    output.clear();
+    const int draws = ScriptedDraws::draws;
+    const int seeds = ScriptedDraws::seeds;
+    const int records = probe.activeLinkRecordCount();
+    const float factor = probe.randomFactor();
+    QSignalSpy missed(&view, &NetworkDisplay::missed);
+    QSignalSpy canShoot(&view, &NetworkDisplay::canShoot);
+
+    const QList<LoadSweep::Point> first = LoadSweep::compute(view);
+    const QList<LoadSweep::Point> second = LoadSweep::compute(view);
+
+    QCOMPARE(ScriptedDraws::draws, draws);
+    QCOMPARE(ScriptedDraws::seeds, seeds);
+    QCOMPARE(probe.activeLinkRecordCount(), records);
+    QCOMPARE(probe.randomFactor(), factor);
+    QCOMPARE(output.text(), std::string());
+    QCOMPARE(missed.size(), 0);
+    QCOMPARE(canShoot.size(), 0);
+    QVERIFY(std::any_of(first.begin(), first.end(),
+        [](const LoadSweep::Point &p) { return p.share > 0 && p.share < 1; }));
+    for (int load = 0; load < LoadSweep::Loads; ++load) {
+        QCOMPARE(first[load].cost, second[load].cost);
+        QCOMPARE(first[load].low, second[load].low);
+        QCOMPARE(first[load].high, second[load].high);
+        QCOMPARE(first[load].share, second[load].share);
+        QCOMPARE(first[load].path, second[load].path);
+    }
+}
+
+// A scripted series: each search is logged with its report as written and its outcome; the
+// searches that ran none are logged too; RESTART begins a new group.
+void StudyWindowsTest::seriesLogsEverySearch()
+{
+    ScriptedDraws::queue.clear();
+    MainBoard board;
+    board.show(); // each outcome is painted before the next search, as on screen
+    QVERIFY(QTest::qWaitForWindowExposed(&board));
+    auto *view = board.findChild<NetworkDisplay *>();
+    const SeriesLog &log = board.findChild<StudyWindows *>()->seriesLog();
+    QStringList reports;
+    const auto search = [&] {
+        CoutCapture capture;
+        QSignalSpy ended(view, &NetworkDisplay::missed);
+        QMetaObject::invokeMethod(&board, "fire");
+        QTRY_COMPARE(ended.size(), 1);
+        QCoreApplication::processEvents(); // the paint that shows the outcome
+        reports << QString::fromStdString(capture.text());
+    };
+    search(); // 0 to 1
+    view->setVertex2(0);
+    search(); // same endpoints
+    view->setVertex2(5);
+    view->setLoad(60);
+    search(); // no link passes
+    QMetaObject::invokeMethod(&board, "newGame");
+    view->setLoad(40);
+    search(); // 5 unreachable
+
+    const QList<SeriesLog::Entry> &entries = log.entries();
+    QCOMPARE(entries.size(), 4);
+    const int series[] = {1, 1, 1, 2};
+    const int trials[] = {1, 2, 3, 1};
+    for (int i = 0; i < 4; ++i) {
+        QCOMPARE(entries[i].series, series[i]);
+        QCOMPARE(entries[i].trial, trials[i]);
+        QCOMPARE(entries[i].report, reports[i]);
+    }
+    QCOMPARE(entries[0].outcome, QStringLiteral("Path Found !! The optimal path load is 72"));
+    QCOMPARE(entries[0].path, QList<int>({0, 2, 1}));
+    QCOMPARE(
+        entries[1].outcome, QStringLiteral("Source & Destination must be different!! Try again."));
+    QCOMPARE(entries[2].outcome, QStringLiteral("No path found. Try new search."));
+    QCOMPARE(entries[3].outcome, QStringLiteral("No path found. Try new search."));
+    QVERIFY(entries[3].report.contains(QLatin1String("No Path from 5 to 0.")));
+    QVERIFY(log.csv().startsWith(QLatin1String("Series,Trial,Source,Destination,Load,")));
+    QVERIFY(
+        log.csv().contains(QLatin1String("\n2,1,0,5,40,off,No path found. Try new search.,,,")));
+
+    SeriesWindow window(log);
+    auto *tree = window.findChild<QTreeWidget *>();
+    QCOMPARE(tree->topLevelItemCount(), 2);
+    QCOMPARE(tree->topLevelItem(0)->text(0), QStringLiteral("Series 2")); // newest first
+    QCOMPARE(tree->topLevelItem(1)->childCount(), 3);
+    QCOMPARE(tree->topLevelItem(1)->child(0)->text(0), QStringLiteral("3"));
+
+    QTemporaryDir dir;
+    const QString csv = dir.filePath(QStringLiteral("series.csv"));
+    QCOMPARE(window.saveCsv(csv), QString());
+    QFile saved(csv);
+    QVERIFY(saved.open(QIODevice::ReadOnly));
+    QCOMPARE(QString::fromUtf8(saved.readAll()), log.csv());
+    const QString blocked = csv + QStringLiteral("/inside.csv"); // a file is no folder
+    QVERIFY(window.saveCsv(blocked).contains(blocked));
+}
+
+// The PNG is the drawing's pixels, the SVG carries the outcome, a failed save names the file;
+// and none of it changes what the view shows or says.
+void StudyWindowsTest::pictures()
+{
+    NetworkDisplay view;
+    view.setVertex2(1);
+    view.resize(800, 600);
+    view.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    {
+        CoutCapture discard;
+        NetworkDisplayProbe(view).moveShot();
+    }
+    QTRY_VERIFY(view.accessibleDescription().contains(QLatin1String("Path Found")));
+    const QString description = view.accessibleDescription();
+    const QImage screen = view.grab().toImage();
+
+    QCOMPARE(DrawingPicture::image(view), screen);
+    QTemporaryDir dir;
+    const QString png = dir.filePath(QStringLiteral("drawing.png"));
+    QCOMPARE(DrawingPicture::save(view, png), QString());
+    QCOMPARE(QImage(png).convertToFormat(screen.format()), screen);
+
+#ifdef NETROUTE_HAVE_SVG
+    const QString svg = dir.filePath(QStringLiteral("drawing.svg"));
+    QCOMPARE(DrawingPicture::save(view, svg), QString());
+    QFile file(svg);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QXmlStreamReader xml(&file);
+    QString text;
+    while (!xml.atEnd()) {
+        if (xml.readNext() == QXmlStreamReader::Characters)
+            text += xml.text();
+    }
+    QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
+    QVERIFY(text.contains(QLatin1String("Path Found !! The optimal path load is 72")));
+#endif
+
+    const QString blocked = png + QStringLiteral("/inside.png"); // a file is no folder
+    QVERIFY(DrawingPicture::save(view, blocked).contains(blocked));
+    QVERIFY(!QFile::exists(blocked));
+    QCOMPARE(view.accessibleDescription(), description);
+    QCOMPARE(view.grab().toImage(), screen);
+}
+
+QTEST_MAIN(StudyWindowsTest)
+#include "tst_studywindows.moc"
