@@ -42,6 +42,7 @@ QString saveWith(QWidget &widget, const QString &path, Paint paint, Pixels pixel
             return failure(path, DrawingPicture::tr("the file could not be written"));
         return {};
 #else
+        Q_UNUSED(widget);
         Q_UNUSED(paint);
         return failure(path, DrawingPicture::tr("this build of netroute saves PNG only"));
 #endif
@@ -57,7 +58,7 @@ QString saveWith(QWidget &widget, const QString &path, Paint paint, Pixels pixel
 QImage DrawingPicture::image(NetworkDisplay &view)
 {
     view.paintingPicture = true;
-    const QImage picture = view.grab().toImage();
+    QImage picture = view.grab().toImage();
     view.paintingPicture = false;
     return picture;
 }

@@ -93,7 +93,7 @@ NetworkDisplay::NetworkDisplay(QWidget *parent)
     buildTopology();
 }
 
-NetworkDisplay::NetworkDisplay(Detached)
+NetworkDisplay::NetworkDisplay(Detached /*detached*/)
     : searchTimer(new QTimer(this))
     , reportWritten(false)
 {

@@ -119,7 +119,7 @@ private:
     struct Detached
     {
     };
-    explicit NetworkDisplay(Detached);
+    explicit NetworkDisplay(Detached detached);
 
     // The outcome drawings one paint shows; pathFound and noPath never both.
     struct Outcome

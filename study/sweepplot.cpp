@@ -36,7 +36,8 @@ QString pathText(const QList<int> &path)
 }
 
 // Adds a series to the chart on its axes.
-template<typename Series> Series *attach(QChart *chart, Series *series, QList<QAbstractAxis *> axes)
+template<typename Series>
+Series *attach(QChart *chart, Series *series, const QList<QAbstractAxis *> &axes)
 {
     chart->addSeries(series);
     for (QAbstractAxis *axis : axes)
