@@ -78,8 +78,8 @@ void StudyWindows::showLoadSweep()
 {
     if (!sweepWindow) {
         sweepWindow = new LoadSweepWindow(*view, board);
-        for (auto changed : {&NetworkDisplay::vertexChanged, &NetworkDisplay::vertexChanged2})
-            connect(view, changed, sweepWindow, &LoadSweepWindow::sweepAgain);
+        connect(view, &NetworkDisplay::vertexChanged, sweepWindow, &LoadSweepWindow::sweepAgain);
+        connect(view, &NetworkDisplay::vertexChanged2, sweepWindow, &LoadSweepWindow::sweepAgain);
         connect(view, &NetworkDisplay::missed, sweepWindow, &LoadSweepWindow::sweepAgain);
         connect(view, &NetworkDisplay::loadChanged, sweepWindow, &LoadSweepWindow::markLoad);
         connect(randomEffect, &QCheckBox::toggled, sweepWindow, &LoadSweepWindow::sweepAgain);
