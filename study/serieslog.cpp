@@ -79,5 +79,7 @@ QString SeriesLog::csv() const
             pathText(entry.path), csvField(entry.report)};
         lines << fields.join(QLatin1Char(','));
     }
-    return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
+    // Records end in CR LF, as RFC 4180 has them, on every system; a report keeps its own line
+    // ends inside its quotes.
+    return lines.join(QLatin1String("\r\n")) + QLatin1String("\r\n");
 }

@@ -39,7 +39,7 @@ public:
         const NetworkDisplay &view, std::function<int()> trialNumber, QObject *parent = nullptr);
 
     const QList<Entry> &entries() const;
-    // The entries as comma-separated values with a header line, in the order they ran.
+    // The entries as comma-separated values (RFC 4180) with a header line, in the order they ran.
     QString csv() const;
 
 public slots:

@@ -102,7 +102,7 @@ void SeriesWindow::showReport()
 QString SeriesWindow::saveCsv(const QString &path) const
 {
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Text) || file.write(log.csv().toUtf8()) < 0
+    if (!file.open(QIODevice::WriteOnly) || file.write(log.csv().toUtf8()) < 0
         || !file.commit())
         return tr("Could not save the searches to %1: %2.").arg(path, file.errorString());
     return {};
