@@ -26,9 +26,8 @@ int main(int argc, char **argv)
     // A page is not closed by the program in it: when its window closes, the page is told, and
     // says so.
     QObject::connect(&app, &QGuiApplication::lastWindowClosed, [] {
-        // clang-format off
-        EM_ASM(if (typeof window.netrouteEnded === 'function') window.netrouteEnded(););
-        // clang-format on
+        emscripten_run_script(
+            "if (typeof window.netrouteEnded === 'function') window.netrouteEnded();");
     });
 #endif
 
