@@ -4,6 +4,7 @@
 #include "loadsweepwindow.h"
 
 #include "drawingpicture.h"
+#include "stepnarration.h"
 #include "sweepplot.h"
 
 #include <QClipboard>
@@ -18,14 +19,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-QString pathText(const QList<int> &path)
-{
-    QStringList vertices;
-    for (int v : path)
-        vertices << QString::number(v);
-    return vertices.join(QLatin1String(", "));
-}
 
 QString percent(double share)
 {
@@ -147,7 +140,7 @@ void LoadSweepWindow::fillTable()
         const QString cost = point.found() ? QString::number(point.cost)
             : point.noLinkPassed           ? tr("no path: no link passes the load test")
                                            : tr("no path: the destination is unreachable");
-        QStringList cells {QString::number(point.load), cost, pathText(point.path),
+        QStringList cells {QString::number(point.load), cost, StepNarration::pathText(point.path),
             point.found() ? QString::number(point.path.size() - 1) : QString()};
         if (random)
             cells << (point.found() ? tr("%1 to %2").arg(point.low).arg(point.high) : QString())

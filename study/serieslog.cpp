@@ -19,14 +19,6 @@ QString csvField(const QString &text)
     return QLatin1Char('"') + quoted + QLatin1Char('"');
 }
 
-QString pathText(const QList<int> &path)
-{
-    QStringList vertices;
-    for (int v : path)
-        vertices << QString::number(v);
-    return vertices.join(QLatin1String(" "));
-}
-
 } // namespace
 
 SeriesLog::SeriesLog(const NetworkDisplay &view, std::function<int()> trialNumber, QObject *parent)
@@ -76,7 +68,7 @@ QString SeriesLog::csv() const
             QString::number(entry.source), QString::number(entry.destination),
             QString::number(entry.load), entry.randomEffect ? tr("on") : tr("off"),
             csvField(entry.outcome), entry.cost >= 0 ? QString::number(entry.cost) : QString(),
-            pathText(entry.path), csvField(entry.report)};
+            csvField(StepNarration::pathText(entry.path)), csvField(entry.report)};
         lines << fields.join(QLatin1Char(','));
     }
     // Records end in CR LF, as RFC 4180 has them, on every system; a report keeps its own line

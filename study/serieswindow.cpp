@@ -3,6 +3,8 @@
 
 #include "serieswindow.h"
 
+#include "stepnarration.h"
+
 #include <QFileDialog>
 #include <QFontDatabase>
 #include <QHeaderView>
@@ -70,13 +72,11 @@ void SeriesWindow::add(const SeriesLog::Entry &entry)
         group->setExpanded(true);
         group->setFirstColumnSpanned(true);
     }
-    QStringList path;
-    for (int v : entry.path)
-        path << QString::number(v);
     auto *row = new QTreeWidgetItem(QStringList {QString::number(entry.trial),
         QString::number(entry.source), QString::number(entry.destination),
         QString::number(entry.load), entry.randomEffect ? tr("on") : tr("off"), entry.outcome,
-        entry.cost >= 0 ? QString::number(entry.cost) : tr("none"), path.join(tr(", "))});
+        entry.cost >= 0 ? QString::number(entry.cost) : tr("none"),
+        StepNarration::pathText(entry.path)});
     row->setData(Trial, ReportRole, static_cast<int>(reports.size()));
     reports.append(
         entry.report.isEmpty() ? tr("(no search ran, so no report was written)") : entry.report);
@@ -102,8 +102,7 @@ void SeriesWindow::showReport()
 QString SeriesWindow::saveCsv(const QString &path) const
 {
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(log.csv().toUtf8()) < 0
-        || !file.commit())
+    if (!file.open(QIODevice::WriteOnly) || file.write(log.csv().toUtf8()) < 0 || !file.commit())
         return tr("Could not save the searches to %1: %2.").arg(path, file.errorString());
     return {};
 }

@@ -96,14 +96,9 @@ QString StepNarration::sentence(int row) const
                        .arg(step.chosen)
                        .arg(step.chosenDistance)
                        .arg(state.predecessor[step.chosen]);
-    if (step.chosen == record.destination) {
-        QStringList vertices;
-        for (int v : path())
-            vertices << QString::number(v);
+    if (step.chosen == record.destination)
         text += QLatin1Char(' ')
-            + tr("It is the destination: the search ends. The path: %1.")
-                  .arg(vertices.join(QLatin1String(", ")));
-    }
+            + tr("It is the destination: the search ends. The path: %1.").arg(pathText(path()));
     return text;
 }
 
@@ -174,6 +169,14 @@ QList<int> StepNarration::path() const
         path.prepend(v);
     }
     return path;
+}
+
+QString StepNarration::pathText(const QList<int> &path)
+{
+    QStringList vertices;
+    for (int v : path)
+        vertices << QString::number(v);
+    return vertices.join(QLatin1String(", "));
 }
 
 QString StepNarration::stepCell(int row) const

@@ -28,6 +28,8 @@ public:
     int algorithmLine(int row) const;
     // The path at the end of the search, from the source, or empty when it was not reached.
     QList<int> path() const;
+    // A path in words: "0, 2, 1".
+    static QString pathText(const QList<int> &path);
 
     // The Steps table's cells.
     QString stepCell(int row) const;

@@ -3,6 +3,8 @@
 
 #include "sweepplot.h"
 
+#include "stepnarration.h"
+
 #include <QVBoxLayout>
 
 #ifdef NETROUTE_HAVE_CHARTS
@@ -26,14 +28,6 @@ const QColor BandColor(0, 65, 85, 60);
 const QColor NoPathColor(120, 120, 120, 60);
 const QColor CurrentColor(200, 20, 95);
 const QColor ChangeColor(250, 50, 0);
-
-QString pathText(const QList<int> &path)
-{
-    QStringList vertices;
-    for (int v : path)
-        vertices << QString::number(v);
-    return vertices.join(QLatin1String(", "));
-}
 
 // Adds a series to the chart on its axes.
 template<typename Series>
@@ -147,7 +141,7 @@ void SweepPlot::showSweep(const LoadSweep &sweep, int currentLoad)
             change->append(point.load, point.cost);
             change->setMarkerSize(8);
             change->setColor(ChangeColor);
-            change->setPointLabelsFormat(pathText(point.path));
+            change->setPointLabelsFormat(StepNarration::pathText(point.path));
             change->setPointLabelsVisible(true);
             change->setPointLabelsClipping(false);
             attach(chart, change, {x, y});
