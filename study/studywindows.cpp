@@ -31,6 +31,13 @@ void present(QWidget *window)
     window->activateWindow();
 }
 
+// Ctrl+Q quits from the study windows too, by closing the main window as its own Ctrl+Q does.
+void quitsWith(QWidget *window, QWidget *board)
+{
+    new QShortcut(
+        QKeySequence(Qt::CTRL | Qt::Key_Q), window, board, &QWidget::close, Qt::WindowShortcut);
+}
+
 } // namespace
 
 StudyWindows::StudyWindows(QWidget *board, NetworkDisplay *view, const QLCDNumber *trialsLeft,
@@ -69,6 +76,7 @@ void StudyWindows::showSearchSteps()
 {
     if (!stepsWindow) {
         stepsWindow = new SearchStepsWindow(*view, board);
+        quitsWith(stepsWindow, board);
         connect(view, &NetworkDisplay::missed, stepsWindow, &SearchStepsWindow::followSearch);
     }
     present(stepsWindow);
@@ -78,6 +86,7 @@ void StudyWindows::showLoadSweep()
 {
     if (!sweepWindow) {
         sweepWindow = new LoadSweepWindow(*view, board);
+        quitsWith(sweepWindow, board);
         connect(view, &NetworkDisplay::vertexChanged, sweepWindow, &LoadSweepWindow::sweepAgain);
         connect(view, &NetworkDisplay::vertexChanged2, sweepWindow, &LoadSweepWindow::sweepAgain);
         connect(view, &NetworkDisplay::missed, sweepWindow, &LoadSweepWindow::sweepAgain);
@@ -89,8 +98,10 @@ void StudyWindows::showLoadSweep()
 
 void StudyWindows::showSeries()
 {
-    if (!seriesWindow)
+    if (!seriesWindow) {
         seriesWindow = new SeriesWindow(*log, board);
+        quitsWith(seriesWindow, board);
+    }
     present(seriesWindow);
 }
 
