@@ -14,6 +14,9 @@ work=$(mktemp -d)
 source "$(dirname "$0")/testlib.sh"
 trap 'rm -rf "$work"' EXIT
 require_tools wine
+# Start from no running Wine processes, whatever display an earlier run had.
+wineserver -k 2>/dev/null || true
+wineserver -w
 
 unix_path() { winepath -u "$(wine cmd /c echo "$1" 2>/dev/null | tr -d '\r"')" 2>/dev/null; }
 uninstall_key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\netroute'

@@ -15,6 +15,10 @@ trap 'stop_session; rm -rf "$work"' EXIT
 require_tools wine Xvfb xdotool xwininfo
 
 start_xvfb
+# A Wine server left from an earlier run without a display would keep this program from
+# showing its window: start afresh.
+wineserver -k 2>/dev/null || true
+wineserver -w
 wine "$app" >"$work/out" 2>"$work/err" &
 app_pid=$!
 
