@@ -5,8 +5,10 @@
 
 #include "networkdisplay.h"
 
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QImageWriter>
+#include <QMessageBox>
 
 #ifdef NETROUTE_HAVE_SVG
 #include <QSvgGenerator>
@@ -87,4 +89,15 @@ QString DrawingPicture::fileFilter()
 #else
     return tr("PNG image (*.png)");
 #endif
+}
+
+void DrawingPicture::saveWithDialog(QWidget *parent, const QString &title,
+    const QString &suggestedName, const std::function<QString(const QString &path)> &save)
+{
+    const QString path = QFileDialog::getSaveFileName(parent, title, suggestedName, fileFilter());
+    if (path.isEmpty())
+        return;
+    const QString error = save(path);
+    if (!error.isEmpty())
+        QMessageBox::warning(parent, title, error);
 }

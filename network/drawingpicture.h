@@ -7,6 +7,8 @@
 #include <QImage>
 #include <QString>
 
+#include <functional>
+
 class NetworkDisplay;
 class QWidget;
 
@@ -25,4 +27,8 @@ public:
     // The same for any widget, a plot for example, painted by its own paint code.
     static QString saveWidget(QWidget &widget, const QString &path);
     static QString fileFilter(); // for a save dialog
+    // Asks where to save, saves through save (which returns what went wrong, or nothing) and
+    // shows a failure in a message box.
+    static void saveWithDialog(QWidget *parent, const QString &title, const QString &suggestedName,
+        const std::function<QString(const QString &path)> &save);
 };

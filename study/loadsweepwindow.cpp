@@ -8,12 +8,10 @@
 #include "sweepplot.h"
 
 #include <QClipboard>
-#include <QFileDialog>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -158,11 +156,6 @@ void LoadSweepWindow::copyPlot()
 
 void LoadSweepWindow::savePlot()
 {
-    const QString path = QFileDialog::getSaveFileName(
-        this, tr("Save plot"), tr("netroute-sweep.png"), DrawingPicture::fileFilter());
-    if (path.isEmpty())
-        return;
-    const QString error = DrawingPicture::saveWidget(*plot, path);
-    if (!error.isEmpty())
-        QMessageBox::warning(this, tr("Save plot"), error);
+    DrawingPicture::saveWithDialog(this, tr("Save plot"), tr("netroute-sweep.png"),
+        [this](const QString &path) { return DrawingPicture::saveWidget(*plot, path); });
 }

@@ -5,6 +5,7 @@
 
 #include "drawingpicture.h"
 #include "loadsweepwindow.h"
+#include "mainboard.h"
 #include "networkdisplay.h"
 #include "searchstepswindow.h"
 #include "serieslog.h"
@@ -12,16 +13,12 @@
 
 #include <QCheckBox>
 #include <QClipboard>
-#include <QFileDialog>
 #include <QGuiApplication>
 #include <QLCDNumber>
 #include <QMenu>
-#include <QMessageBox>
 #include <QShortcut>
 
 namespace {
-
-constexpr int TrialsPerSeries = 10;
 
 // Opens a window made on first use and brings it to the front.
 void present(QWidget *window)
@@ -48,7 +45,8 @@ StudyWindows::StudyWindows(QWidget *board, NetworkDisplay *view, const QLCDNumbe
     , randomEffect(randomEffect)
     // The counter has already been lowered for the search that just ended.
     , log(new SeriesLog(
-          *view, [trialsLeft] { return TrialsPerSeries - trialsLeft->intValue(); }, this))
+          *view, [trialsLeft] { return MainBoard::TrialsPerSeries - trialsLeft->intValue(); },
+          this))
 {
     connect(view, &NetworkDisplay::missed, log, &SeriesLog::takeCycle);
 
@@ -112,13 +110,8 @@ void StudyWindows::copyPicture()
 
 void StudyWindows::savePicture()
 {
-    const QString path = QFileDialog::getSaveFileName(
-        board, tr("Save picture"), tr("netroute.png"), DrawingPicture::fileFilter());
-    if (path.isEmpty())
-        return;
-    const QString error = DrawingPicture::save(*view, path);
-    if (!error.isEmpty())
-        QMessageBox::warning(board, tr("Save picture"), error);
+    DrawingPicture::saveWithDialog(board, tr("Save picture"), tr("netroute.png"),
+        [this](const QString &path) { return DrawingPicture::save(*view, path); });
 }
 
 void StudyWindows::showContextMenu(QPoint position)
