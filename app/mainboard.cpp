@@ -8,6 +8,7 @@
 #include "boldfont.h"
 #include "lcdrange.h"
 #include "networkdisplay.h"
+#include "networkmodel.h"
 #include "studywindows.h"
 
 #include <QAccessible>
@@ -33,6 +34,7 @@ constexpr int ButtonPointSize = 12;
 
 MainBoard::MainBoard(QWidget *parent)
     : QWidget(parent)
+    , model(std::make_unique<NetworkModel>())
 {
     auto *source = new LCDRange(tr("SOURCE"));
     source->setRange(0, NetworkDisplay::HighestVertex);
@@ -45,7 +47,7 @@ MainBoard::MainBoard(QWidget *parent)
     auto *frame = new QFrame;
     frame->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
 
-    networkDisplay = new NetworkDisplay;
+    networkDisplay = new NetworkDisplay(model.get());
 
     connect(source, &LCDRange::valueChanged, networkDisplay, &NetworkDisplay::setVertex);
     connect(networkDisplay, &NetworkDisplay::vertexChanged, source, &LCDRange::setValue);
@@ -115,20 +117,27 @@ MainBoard::MainBoard(QWidget *parent)
     destination->setFocus(Qt::OtherFocusReason);
 
     newGame();
-    new StudyWindows(this, networkDisplay, trialLeft, randomEffect);
+    studyWindows = new StudyWindows(this, model.get(), networkDisplay);
+}
+
+// The windows and the view read the model, so they go before it.
+MainBoard::~MainBoard()
+{
+    delete studyWindows;
+    delete networkDisplay;
 }
 
 void MainBoard::fire()
 {
     if (networkDisplay->isGameEnded() || networkDisplay->isSearchRunning())
         return;
-    showTrialsLeft(trialLeft->intValue() - 1);
+    showTrialsLeft(model->trialsLeft() - 1);
     networkDisplay->shoot();
 }
 
 void MainBoard::hit()
 {
-    if (trialLeft->intValue() != 0)
+    if (model->trialsLeft() != 0)
         networkDisplay->newTarget();
     else
         networkDisplay->setGameOver();
@@ -136,7 +145,7 @@ void MainBoard::hit()
 
 void MainBoard::missed()
 {
-    if (trialLeft->intValue() == 0)
+    if (model->trialsLeft() == 0)
         networkDisplay->setGameOver();
 }
 
@@ -149,6 +158,7 @@ void MainBoard::newGame()
 
 void MainBoard::showTrialsLeft(int trials)
 {
+    model->setTrialsLeft(trials);
     trialLeft->display(trials);
     // The counter does not report its own changes, and screen readers present a change of a
     // control without the focus only when it is announced.

@@ -3,11 +3,17 @@
 
 #pragma once
 
+#include "routing.h"
+
 #include <QRect>
 #include <QWidget>
 
-class QLCDNumber;
+#include <memory>
+
 class NetworkDisplay;
+class NetworkModel;
+class QLCDNumber;
+class StudyWindows;
 
 // The main window: the framed network view on the left, the control panel on the right.
 class MainBoard : public QWidget
@@ -17,9 +23,10 @@ class MainBoard : public QWidget
 public:
     // Where the program first shows the window: at (100, 100), 800 x 560.
     static constexpr QRect StartingGeometry {100, 100, 800, 560};
-    static constexpr int TrialsPerSeries = 10;
+    static constexpr int TrialsPerSeries = Routing::TrialsPerSeries;
 
     explicit MainBoard(QWidget *parent = nullptr);
+    ~MainBoard() override;
 
 protected slots:
     // Starts a search and counts it, unless the series is over or a search is running.
@@ -34,6 +41,9 @@ protected slots:
 private:
     void showTrialsLeft(int trials);
 
+    // Made first and gone last: the view and the windows read it.
+    std::unique_ptr<NetworkModel> model;
     QLCDNumber *trialLeft = nullptr;
     NetworkDisplay *networkDisplay = nullptr;
+    StudyWindows *studyWindows = nullptr;
 };

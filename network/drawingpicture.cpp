@@ -59,19 +59,12 @@ QString saveWith(QWidget &widget, const QString &path, Paint paint, Pixels pixel
 
 QImage DrawingPicture::image(NetworkDisplay &view)
 {
-    view.paintingPicture = true;
-    QImage picture = view.grab().toImage();
-    view.paintingPicture = false;
-    return picture;
+    return view.picture();
 }
 
 QString DrawingPicture::save(NetworkDisplay &view, const QString &path)
 {
-    const auto paint = [&view](QPaintDevice *device) {
-        view.paintingPicture = true;
-        view.render(device, QPoint(), QRegion(), QWidget::DrawWindowBackground);
-        view.paintingPicture = false;
-    };
+    const auto paint = [&view](QPaintDevice *device) { view.renderPicture(device); };
     return saveWith(view, path, paint, [&view] { return image(view); });
 }
 

@@ -3,81 +3,27 @@
 
 #include "networkdisplay.h"
 
-#include "randomsource.h"
+#include "networkmodel.h"
 
 #include <QColor>
 #include <QPalette>
 #include <QTimer>
 
-#include <algorithm>
-
 namespace {
 
 constexpr int SearchIntervalMs = 5;
-constexpr float DefaultBase = 2.0f;
-constexpr double ScaleX = 6;
-constexpr double ScaleY = 3.7;
-
-struct BaseCoordinate
-{
-    int vertex;
-    int x;
-    int y;
-};
-
-// Vertex 0 has no entry: it keeps the default base (2, 2).
-// clang-format off
-constexpr BaseCoordinate vertexTable[] = {
-    {1, 25, 20},  {2, 50, 11},  {3, 70, 22},  {4, 94, 7},    {5, 8, 38},
-    {6, 28, 44},  {7, 98, 34},  {8, 78, 47},  {9, 48, 54},   {10, 65, 67},
-    {11, 49, 27}, {12, 15, 73}, {13, 32, 77}, {14, 4, 106},  {15, 37, 105},
-    {16, 50, 88}, {17, 70, 97}, {18, 89, 79}, {19, 93, 110},
-};
-// clang-format on
-
-struct LinkEntry
-{
-    int source;
-    int target;
-    int weight;
-};
-
-// Grouped by source; within a source, in the order the links are listed.
-// clang-format off
-constexpr LinkEntry linkTable[] = {
-    {0, 5, 89}, {0, 2, 26},
-    {1, 2, 74}, {1, 6, 13},
-    {2, 0, 32}, {2, 1, 46}, {2, 3, 43}, {2, 4, 93},
-    {3, 2, 12}, {3, 4, 50}, {3, 7, 30},
-    {4, 2, 63}, {4, 3, 21},
-    {5, 0, 38}, {5, 6, 68}, {5, 12, 60},
-    {6, 5, 68}, {6, 1, 8}, {6, 9, 38},
-    {7, 3, 18}, {7, 8, 55}, {7, 18, 35},
-    {8, 7, 57}, {8, 9, 55}, {8, 10, 30}, {8, 18, 59},
-    {9, 6, 65}, {9, 8, 62}, {9, 10, 71}, {9, 11, 45}, {9, 13, 70}, {9, 16, 75},
-    {10, 9, 71}, {10, 8, 59}, {10, 16, 68},
-    {11, 9, 39},
-    {12, 5, 60}, {12, 13, 33}, {12, 14, 23},
-    {13, 9, 70}, {13, 12, 41}, {13, 16, 69}, {13, 14, 56}, {13, 15, 60},
-    {14, 12, 29}, {14, 13, 60}, {14, 15, 32},
-    {15, 13, 62}, {15, 14, 29}, {15, 16, 42}, {15, 17, 23},
-    {16, 9, 78}, {16, 10, 63}, {16, 13, 56}, {16, 15, 40}, {16, 17, 37},
-    {17, 15, 23}, {17, 16, 32}, {17, 18, 39}, {17, 19, 19},
-    {18, 7, 38}, {18, 8, 52}, {18, 17, 36},
-    {19, 17, 16},
-};
-// clang-format on
-static_assert(std::size(linkTable) == NetworkDisplay::LinkCount);
-static_assert(std::size(vertexTable) == NetworkDisplay::VertexCount - 1);
-
-// Separate from the seeding of grand(): each seeds the generator once in the process's life.
-bool newTargetSeedPending = true;
 
 } // namespace
 
-// Members start from their initialisers; what follows must happen in this order.
 NetworkDisplay::NetworkDisplay(QWidget *parent)
+    : NetworkDisplay(nullptr, parent)
+{ }
+
+// Members start from their initialisers; what follows must happen in this order.
+NetworkDisplay::NetworkDisplay(NetworkModel *model, QWidget *parent)
     : QWidget(parent)
+    , network(model ? model : new NetworkModel(this))
+    , geometry(network->topology())
     , searchTimer(new QTimer(this))
 {
     connect(searchTimer, &QTimer::timeout, this, &NetworkDisplay::moveShot);
@@ -90,36 +36,40 @@ NetworkDisplay::NetworkDisplay(QWidget *parent)
     setMouseTracking(true); // the pointer's shape tells where a click chooses a vertex
 
     newTarget();
-    buildTopology();
-}
-
-NetworkDisplay::NetworkDisplay(Detached /*detached*/)
-    : searchTimer(new QTimer(this))
-    , reportWritten(false)
-{
-    buildTopology();
+    followModel();
 }
 
 NetworkDisplay::~NetworkDisplay() = default;
 
-void NetworkDisplay::buildTopology()
+NetworkModel &NetworkDisplay::model() const
 {
-    std::fill_n(vertexX.begin(), vertexCount, DefaultBase);
-    std::fill_n(vertexY.begin(), vertexCount, DefaultBase);
-    for (const BaseCoordinate &base : vertexTable) {
-        vertexX[base.vertex] = static_cast<float>(base.x);
-        vertexY[base.vertex] = static_cast<float>(base.y);
-    }
-    // Scaled in double and stored back as float: 7.4 is held as the float nearest 7.4.
-    for (int v = 0; v < vertexCount; ++v) {
-        vertexX[v] = static_cast<float>(static_cast<double>(vertexX[v]) * ScaleX);
-        vertexY[v] = static_cast<float>(static_cast<double>(vertexY[v]) * ScaleY);
-    }
+    return *network;
+}
 
-    for (const LinkEntry &entry : linkTable) {
-        links[entry.source].push_back(std::make_unique<Link>(Link {entry.target,
-            static_cast<float>(entry.weight), vertexX[entry.source], vertexY[entry.source], 1.0f}));
-    }
+// The view shows whatever changes the model, whoever changed it.
+void NetworkDisplay::followModel()
+{
+    connect(network, &NetworkModel::sourceChanged, this, [this](int vertex) {
+        changed();
+        emit vertexChanged(vertex);
+    });
+    connect(network, &NetworkModel::destinationChanged, this, [this](int vertex) {
+        changed();
+        emit vertexChanged2(vertex);
+    });
+    connect(network, &NetworkModel::loadChanged, this, [this](int load) {
+        changed();
+        emit loadChanged(load);
+    });
+    connect(network, &NetworkModel::randomEffectChanged, this, &NetworkDisplay::forgetShownOutcome);
+    connect(network, &NetworkModel::cycleFinished, this, &NetworkDisplay::cycleFinished);
+}
+
+// A value changed: what was shown for the one before goes.
+void NetworkDisplay::changed()
+{
+    forgetShownOutcome();
+    update(wholeRect());
 }
 
 bool NetworkDisplay::isSearchRunning() const
@@ -129,7 +79,7 @@ bool NetworkDisplay::isSearchRunning() const
 
 bool NetworkDisplay::isGameEnded() const
 {
-    return gameEnded;
+    return network->isSeriesEnded();
 }
 
 QSize NetworkDisplay::sizeHint() const
@@ -147,50 +97,24 @@ QRect NetworkDisplay::networkRect() const
     return QRect(10, 10, 600, 600);
 }
 
-int NetworkDisplay::clampVertex(int vertex) const
-{
-    return std::clamp(vertex, 0, vertexCount - 1);
-}
-
-bool NetworkDisplay::isVertex(int vertex) const
-{
-    return vertex >= 0 && vertex < vertexCount;
-}
-
-// Stores a value that differs from the current one and repaints; false when nothing changed.
-bool NetworkDisplay::storeIfChanged(int &field, int value)
-{
-    if (value == field)
-        return false;
-    field = value;
-    forgetShownOutcome();
-    update(wholeRect());
-    return true;
-}
-
 void NetworkDisplay::setVertex(int vertex)
 {
-    if (storeIfChanged(sourceVertex, clampVertex(vertex)))
-        emit vertexChanged(sourceVertex);
+    network->setSource(vertex);
 }
 
 void NetworkDisplay::setVertex2(int vertex2)
 {
-    if (storeIfChanged(destinationVertex, clampVertex(vertex2)))
-        emit vertexChanged2(destinationVertex);
+    network->setDestination(vertex2);
 }
 
 void NetworkDisplay::setLoad(int load)
 {
-    if (storeIfChanged(trafficLoad, std::max(load, 0)))
-        emit loadChanged(trafficLoad);
+    network->setLoad(load);
 }
 
 void NetworkDisplay::setgrand(bool randCheckBox)
 {
-    if (randCheckBox != randomEffect)
-        forgetShownOutcome();
-    randomEffect = randCheckBox;
+    network->setRandomEffect(randCheckBox);
     update(wholeRect());
 }
 
@@ -204,22 +128,17 @@ void NetworkDisplay::shoot()
 
 void NetworkDisplay::newTarget()
 {
-    if (newTargetSeedPending) {
-        newTargetSeedPending = false;
-        RandomSource::seed(RandomSource::secondsSinceMidnight());
-    }
-    RandomSource::draw();
-    RandomSource::draw();
+    network->newTarget();
     update();
 }
 
 void NetworkDisplay::setGameOver()
 {
-    if (gameEnded)
+    if (isGameEnded())
         return;
     if (isSearchRunning())
         searchTimer->stop();
-    gameEnded = true;
+    network->endSeries();
     update();
 }
 
@@ -227,7 +146,7 @@ void NetworkDisplay::restartGame()
 {
     if (isSearchRunning())
         searchTimer->stop();
-    gameEnded = false;
+    network->restartSeries();
     forgetShownOutcome();
     update();
     emit canShoot(true);

@@ -3,8 +3,8 @@
 
 #pragma once
 
-#include "link.h"
-#include "searchrecord.h"
+#include "networkgeometry.h"
+#include "routing.h"
 
 #include <QList>
 #include <QPointF>
@@ -12,35 +12,38 @@
 #include <QSize>
 #include <QWidget>
 
-#include <array>
-#include <memory>
-#include <vector>
-
+class NetworkModel;
+class QImage;
 class QMouseEvent;
+class QPaintDevice;
 class QPainter;
-class QRandomGenerator;
 class QTimer;
+struct Link;
 
-// The network view: holds the fixed topology, runs the route searches and draws both.
+// The network view: draws the model's network with the outcome of its searches, explains what
+// it shows, and starts the searches the window asks for.
 class NetworkDisplay : public QWidget
 {
     Q_OBJECT
 
 public:
-    static constexpr int VertexCount = 20;
-    static constexpr int HighestVertex = VertexCount - 1;
-    static constexpr int LinkCount = 64;
-    // The highest load a link carries: a label above it marks the link saturated, a search
-    // cost above it leaves the link out, and the load control ends there.
-    static constexpr int HighestLoad = 99;
-    static constexpr int LoadLimit = HighestLoad + 1; // the load test asks for a sum below it
-    static constexpr int VertexCapacity = 50;
-    static constexpr int UnreachableDistance = 10000;
-    static constexpr int StepCap = 999999;
-    static constexpr int NoPredecessor = -1;
+    static constexpr int VertexCount = Routing::VertexCount;
+    static constexpr int HighestVertex = Routing::HighestVertex;
+    static constexpr int LinkCount = Routing::LinkCount;
+    static constexpr int HighestLoad = Routing::HighestLoad;
+    static constexpr int LoadLimit = Routing::LoadLimit;
+    static constexpr int VertexCapacity = Routing::VertexCapacity;
+    static constexpr int UnreachableDistance = Routing::UnreachableDistance;
+    static constexpr int StepCap = Routing::StepCap;
+    static constexpr int NoPredecessor = Routing::NoPredecessor;
 
+    // A view over a model of its own.
     explicit NetworkDisplay(QWidget *parent = nullptr);
+    // A view over the given model, which must outlive it.
+    explicit NetworkDisplay(NetworkModel *model, QWidget *parent = nullptr);
     ~NetworkDisplay() override;
+
+    NetworkModel &model() const;
 
     // True from shoot() until the search cycle it started has finished.
     bool isSearchRunning() const;
@@ -64,6 +67,12 @@ public:
     // nearest link line within reach; -1 over empty background. The tooltip, the click, the
     // pointer's shape and the screen reader's hit test all ask here.
     int elementAt(QPointF point) const;
+
+    // Pictures of what the view shows, painted by its own paint code without taking a waiting
+    // outcome or telling anything, so that making one changes nothing: exactly its pixels, or
+    // painted onto another device.
+    QImage picture();
+    void renderPicture(QPaintDevice *device);
 
 signals:
     // A target was hit. Declared for the window's hit() slot; this view never emits it, since
@@ -89,7 +98,7 @@ public slots:
     void setLoad(int load);
     // Switches the random effect: whether each cycle draws a random factor per link.
     void setgrand(bool randCheckBox);
-    // Draws the next random factor (1 with the random effect off); the cycle calls it per link.
+    // Draws the next random factor (1 with the random effect off); the cycle draws one per link.
     void grand();
     // Starts a search: the cycle runs on the timer's first tick, 5 ms later.
     void shoot();
@@ -112,15 +121,6 @@ protected:
     void mouseMoveEvent(QMouseEvent *event) override;
 
 private:
-    using LinkList = std::vector<std::unique_ptr<Link>>;
-
-    // A view that is never shown, for working out searches apart from the program: it makes no
-    // draw of the program's generator, writes no report and is told nothing.
-    struct Detached
-    {
-    };
-    explicit NetworkDisplay(Detached detached);
-
     // The outcome drawings one paint shows; pathFound and noPath never both.
     struct Outcome
     {
@@ -130,31 +130,14 @@ private:
 
         bool isEmpty() const { return !pathFound && !noPath && !sameEndpoints; }
     };
+    using LinkGeometry = NetworkGeometry::LinkGeometry;
 
-    // A link's line and label as drawn, on whole pixels.
-    struct LinkGeometry
-    {
-        QPointF from;
-        QPointF to;
-        QPointF label;
-    };
-
-    void buildTopology();
-    int clampVertex(int vertex) const;
-    bool isVertex(int vertex) const;
-    bool storeIfChanged(int &field, int value);
+    void followModel();
+    void changed();
+    void cycleFinished();
 
     // Search and search cycle
     void findShortestPath(int source, int destination);
-    int relaxAndChoose(int current, SearchStep *step);
-    void recordExamined(SearchStep &step, int j, double sum, int before, bool best) const;
-    double linkCost(int from, int to) const;
-    void writeReport(int source, int destination) const;
-    double pricedCost(const Link &record) const;
-    double loadTestSum(float factor) const;
-    bool passesLoadTest(float factor) const;
-    void appendActiveLink(int source, const Link &link);
-    void recordCycle(SearchRecord::Cycle kind);
     void settleOutcome();
     void finishSearch();
 
@@ -164,8 +147,6 @@ private:
     int lineAt(QPointF point) const;
     QRectF labelRect(int source, const Link &link) const;
     const Link *linkOf(int element, int *source) const;
-    QString vertexExplanation(int vertex) const;
-    QString linkExplanation(int source, const Link &link) const;
     void explanationsChanged();
 
     // Painting
@@ -176,13 +157,11 @@ private:
     void forgetShownOutcome();
     QStringList outcomeSentences(Outcome outcome) const;
     QString gameOverSentence() const;
-    qint64 linkLoad(const Link &link) const;
     bool isSaturated(const Link &link) const;
     QString linkCaption() const;
     QString linkCountText(int active) const;
     QList<int> pathBack() const;
     QString pathFoundMessage() const;
-    QString pathFoundMessage(int cost) const;
     QString noPathMessage() const;
     QString sameEndpointsMessage() const;
     QString gameOverFirstLine() const;
@@ -202,24 +181,10 @@ private:
     void drawSameEndpoints(QPainter &painter);
     void drawGameOver(QPainter &painter);
 
-    std::array<LinkList, VertexCapacity> links;
-    std::array<LinkList, VertexCapacity> activeLinks;
-    // The first record in activeLinks[from] leading to each target: the only one the search
-    // uses. Lists only grow, so it never changes once set, and the search need not walk them.
-    std::array<std::array<const Link *, VertexCapacity>, VertexCapacity> firstActiveLink {};
-
-    int vertexCount = VertexCount;
-    int totalLinkCount = LinkCount;
+    NetworkModel *network;
+    NetworkGeometry geometry;
+    // Counts the links a paint draws unsaturated; set back to the total after each paint.
     int activeLinkCount = LinkCount;
-    int searchSteps = 0;
-    float randomFactor = 1.0f;
-    int unvisitedMark = 0;
-    int visitedMark = 1;
-    std::array<int, VertexCapacity> visited {};
-    std::array<int, VertexCapacity> distance {};
-    std::array<int, VertexCapacity> predecessor {};
-    std::array<float, VertexCapacity> vertexX {};
-    std::array<float, VertexCapacity> vertexY {};
     bool pathFound = false;
     bool noPath = false;
     bool sameEndpoints = false;
@@ -227,27 +192,12 @@ private:
     // picture stays until the state it shows changes, so an expose or resize redraws it.
     Outcome shownOutcome;
     bool gameOverShown = false;
-    bool searchRan = false; // distance and predecessor belong to the shown state
-    bool cycleRan = false; // some search cycle has applied the load test
     // The state changed while outcome flags waited for their paint: that paint clears them but
     // shows and tells nothing, since the outcome belongs to the state before.
     bool outcomeOutdated = false;
     bool explanationsPending = false;
-    int sourceVertex = 0;
-    int destinationVertex = 0;
-    int trafficLoad = 0;
-    bool randomEffect = false;
     QTimer *searchTimer;
-    bool gameEnded = false;
-    // What the last search cycle did; the search writes into it through recording.
-    SearchRecord lastSearch;
-    SearchRecord *recording = nullptr;
-    bool reportWritten = true; // to standard output
-    QRandomGenerator *privateDraws = nullptr; // in place of the program's generator
     bool paintingPicture = false; // a paint for a picture: what is shown, nothing taken or told
 
-    friend class NetworkReader; // what the other windows read
-    friend class SearchSimulator; // works out searches on a detached copy
-    friend class DrawingPicture; // paints the drawing into images and SVG
     friend class NetworkDisplayProbe; // white-box access for the tests and benchmarks
 };

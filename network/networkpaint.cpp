@@ -5,33 +5,25 @@
 
 #include "announcer.h"
 #include "boldfont.h"
+#include "explanations.h"
+#include "loadrules.h"
+#include "networkmodel.h"
 
 #include <QBrush>
 #include <QFont>
+#include <QImage>
 #include <QLineF>
 #include <QList>
 #include <QPainter>
 #include <QPen>
+#include <QPixmap>
+#include <QRegion>
 #include <QStringList>
-
-#include <cmath>
 
 namespace {
 
-constexpr float VertexCentre = 6; // from a disc's top-left corner towards its centre
-constexpr float LinkSideShift = 4; // each direction of a pair runs 4 pixels to its side
-constexpr float LabelAdvance = 10; // label past the line's midpoint, along the link
-constexpr float ForwardLabelSide = 12;
-constexpr float ReverseLabelSide = 5;
-constexpr float MinimumLength = 1e-7f;
-constexpr int VertexDiscSize = 14;
-constexpr int HighlightSize = 20;
-constexpr float HighlightInset = 3;
-constexpr double NumberBaseline = 11.7;
 constexpr int MessagePointSize = 18;
 constexpr int NoticePointSize = 28;
-constexpr float OneDigitOffset = 4.55f;
-constexpr float TwoDigitOffset = 1.95f;
 
 const QColor ForwardLineColor(0, 65, 85, 170);
 const QColor ReverseLineColor(85, 0, 45, 170);
@@ -56,11 +48,6 @@ QPen cosmeticPen(const QColor &color)
 QPen wideRoundPen(const QColor &color, qreal width, Qt::PenStyle style)
 {
     return QPen(QBrush(color), width, style, Qt::RoundCap, Qt::RoundJoin);
-}
-
-QPointF truncated(double x, double y)
-{
-    return QPointF(std::trunc(x), std::trunc(y));
 }
 
 void drawSingleLine(QPainter &painter, QPointF from, QPointF to)
@@ -93,6 +80,7 @@ void NetworkDisplay::paintEvent(QPaintEvent * /*event*/)
 
     QStringList shown = outcomeSentences(shownOutcome);
     QStringList news = outcomeSentences(fresh);
+    const bool gameEnded = isGameEnded();
     if (gameEnded) {
         shown << gameOverSentence();
         if (!gameOverShown)
@@ -112,7 +100,7 @@ void NetworkDisplay::drawShown(QPainter &painter)
         drawNoPath(painter);
     if (shownOutcome.sameEndpoints)
         drawSameEndpoints(painter);
-    if (gameEnded)
+    if (isGameEnded())
         drawGameOver(painter);
 }
 
@@ -141,65 +129,35 @@ void NetworkDisplay::forgetShownOutcome()
     shownOutcome = Outcome();
     if (pathFound || noPath || sameEndpoints)
         outcomeOutdated = true;
-    searchRan = false;
     explanationsChanged();
 }
 
 void NetworkDisplay::drawNetwork(QPainter &painter)
 {
-    for (int i = 0; i < vertexCount; ++i) {
-        for (const std::unique_ptr<Link> &link : links[i])
+    const Topology &topology = network->topology();
+    for (int i = 0; i < topology.vertexCount; ++i) {
+        for (const std::unique_ptr<Link> &link : topology.links[i])
             drawLink(painter, i, *link);
     }
     drawVertices(painter);
     drawCaption(painter);
-    drawHighlight(painter, sourceVertex, Qt::darkMagenta, SourceBrushColor);
-    drawHighlight(painter, destinationVertex, Qt::darkCyan, DestinationBrushColor);
-}
-
-// The load a link's label shows; wide enough for any load the view accepts.
-qint64 NetworkDisplay::linkLoad(const Link &link) const
-{
-    return static_cast<qint64>(std::trunc(link.weight))
-        + static_cast<qint64>(std::trunc(link.factor)) * trafficLoad;
+    drawHighlight(painter, network->source(), Qt::darkMagenta, SourceBrushColor);
+    drawHighlight(painter, network->destination(), Qt::darkCyan, DestinationBrushColor);
 }
 
 bool NetworkDisplay::isSaturated(const Link &link) const
 {
-    return linkLoad(link) > HighestLoad;
+    return LoadRules::isSaturated(network->load(), link);
 }
 
 QString NetworkDisplay::linkLabel(const Link &link) const
 {
-    return isSaturated(link) ? tr("NoLink") : QString::number(linkLoad(link));
+    return Explanations(*network).linkLabel(link);
 }
 
-// Where a link's line and label are drawn: a line 4 pixels to the side of the centres' line, so
-// that the pair's two directions run side by side, and the label past its midpoint.
 NetworkDisplay::LinkGeometry NetworkDisplay::linkGeometry(int source, const Link &link) const
 {
-    const bool forward = source < link.target;
-    const int t = link.target;
-    const float dx = vertexX[t] - link.x;
-    const float dy = vertexY[t] - link.y;
-    const float length = std::sqrt(dx * dx + dy * dy);
-    float ux = dx;
-    float uy = dy;
-    if (length > MinimumLength) {
-        ux = dx / length;
-        uy = dy / length;
-    }
-
-    const float sx = VertexCentre - LinkSideShift * uy;
-    const float sy = VertexCentre + LinkSideShift * ux;
-    const float x1 = link.x + sx;
-    const float y1 = link.y + sy;
-    const float x2 = vertexX[t] + sx;
-    const float y2 = vertexY[t] + sy;
-    const float side = forward ? ForwardLabelSide : ReverseLabelSide;
-    const float lx = (x1 + x2) / 2 + LabelAdvance * ux - side * uy;
-    const float ly = (y1 + y2) / 2 + LabelAdvance * uy + side * ux;
-    return {truncated(x1, y1), truncated(x2, y2), truncated(lx, ly)};
+    return geometry.link(source, link);
 }
 
 void NetworkDisplay::drawLink(QPainter &painter, int source, const Link &link)
@@ -208,7 +166,7 @@ void NetworkDisplay::drawLink(QPainter &painter, int source, const Link &link)
     if (saturated)
         --activeLinkCount;
     const bool forward = source < link.target;
-    const LinkGeometry geometry = linkGeometry(source, link);
+    const LinkGeometry drawn = linkGeometry(source, link);
 
     if (saturated) {
         painter.setPen(wideRoundPen(
@@ -216,29 +174,26 @@ void NetworkDisplay::drawLink(QPainter &painter, int source, const Link &link)
     } else {
         painter.setPen(cosmeticPen(forward ? ForwardLineColor : ReverseLineColor));
     }
-    drawSingleLine(painter, geometry.from, geometry.to);
+    drawSingleLine(painter, drawn.from, drawn.to);
 
     painter.setPen(cosmeticPen(forward ? ForwardLabelColor : ReverseLabelColor));
-    painter.drawText(geometry.label, linkLabel(link));
+    painter.drawText(drawn.label, linkLabel(link));
 }
 
 QRectF NetworkDisplay::vertexDisc(int vertex) const
 {
-    return QRectF(
-        truncated(vertexX[vertex], vertexY[vertex]), QSizeF(VertexDiscSize, VertexDiscSize));
+    return geometry.vertexDisc(vertex);
 }
 
 void NetworkDisplay::drawVertices(QPainter &painter)
 {
-    for (int j = 0; j < vertexCount; ++j) {
+    for (int j = 0; j < network->topology().vertexCount; ++j) {
         painter.setPen(cosmeticPen(Qt::darkCyan));
         painter.setBrush(VertexBrushColor);
         painter.drawEllipse(vertexDisc(j));
 
         painter.setPen(cosmeticPen(Qt::darkBlue));
-        const float offset = j <= 9 ? OneDigitOffset : TwoDigitOffset;
-        painter.drawText(
-            truncated(vertexX[j] + offset, vertexY[j] + NumberBaseline), QString::number(j));
+        painter.drawText(geometry.numberPosition(j), QString::number(j));
     }
 }
 
@@ -248,7 +203,7 @@ void NetworkDisplay::drawCaption(QPainter &painter)
     painter.setBrush(Qt::NoBrush);
     painter.drawText(QPointF(530, 360), linkCaption());
     painter.drawText(QPointF(530, 380), linkCountText(activeLinkCount));
-    activeLinkCount = totalLinkCount;
+    activeLinkCount = network->topology().totalLinkCount;
 }
 
 QString NetworkDisplay::linkCaption() const
@@ -258,7 +213,7 @@ QString NetworkDisplay::linkCaption() const
 
 QString NetworkDisplay::linkCountText(int active) const
 {
-    return QString::number(active) + tr("/") + QString::number(totalLinkCount);
+    return QString::number(active) + tr("/") + QString::number(network->topology().totalLinkCount);
 }
 
 void NetworkDisplay::drawHighlight(
@@ -266,27 +221,13 @@ void NetworkDisplay::drawHighlight(
 {
     painter.setPen(cosmeticPen(penColor));
     painter.setBrush(brushColor);
-    painter.drawEllipse(
-        QRectF(truncated(vertexX[vertex] - HighlightInset, vertexY[vertex] - HighlightInset),
-            QSizeF(HighlightSize, HighlightSize)));
+    painter.drawEllipse(geometry.highlightRect(vertex));
 }
 
-// The path as drawn, from the destination back. The walk is bounded: the endpoints may have
-// changed since the search that set it, so the chain need not lead back to the current source.
+// The path as drawn, from the destination back.
 QList<int> NetworkDisplay::pathBack() const
 {
-    QList<int> path {destinationVertex};
-    int v = destinationVertex;
-    for (int segment = 0; segment < vertexCount; ++segment) {
-        const int p = predecessor[v];
-        if (!isVertex(p))
-            break;
-        path << p;
-        if (p == sourceVertex)
-            break;
-        v = p;
-    }
-    return path;
+    return network->pathBack();
 }
 
 void NetworkDisplay::drawPathFound(QPainter &painter)
@@ -296,8 +237,7 @@ void NetworkDisplay::drawPathFound(QPainter &painter)
     for (qsizetype i = 1; i < path.size(); ++i) {
         const int v = path[i - 1];
         const int p = path[i];
-        drawSingleLine(painter, truncated(vertexX[v] + VertexCentre, vertexY[v] + VertexCentre),
-            truncated(vertexX[p] + VertexCentre, vertexY[p] + VertexCentre));
+        drawSingleLine(painter, geometry.vertexCentre(v), geometry.vertexCentre(p));
     }
 
     painter.setPen(cosmeticPen(PathMessageColor));
@@ -335,22 +275,17 @@ void NetworkDisplay::drawGameOver(QPainter &painter)
 
 QString NetworkDisplay::pathFoundMessage() const
 {
-    return pathFoundMessage(distance[destinationVertex]);
-}
-
-QString NetworkDisplay::pathFoundMessage(int cost) const
-{
-    return tr("Path Found !! The optimal path load is ") + QString::number(cost);
+    return Explanations::pathFound(network->search().distance[network->destination()]);
 }
 
 QString NetworkDisplay::noPathMessage() const
 {
-    return tr("No path found. Try new search.");
+    return Explanations::noPath();
 }
 
 QString NetworkDisplay::sameEndpointsMessage() const
 {
-    return tr("Source & Destination must be different!! Try again.");
+    return Explanations::sameEndpoints();
 }
 
 QString NetworkDisplay::gameOverFirstLine() const
@@ -394,13 +329,14 @@ QString NetworkDisplay::pathDescription() const
 // announces each change of the description.
 void NetworkDisplay::describeDrawing(const QStringList &shown)
 {
-    int active = totalLinkCount;
-    for (int i = 0; i < vertexCount; ++i) {
-        for (const std::unique_ptr<Link> &link : links[i])
+    const Topology &topology = network->topology();
+    int active = topology.totalLinkCount;
+    for (int i = 0; i < topology.vertexCount; ++i) {
+        for (const std::unique_ptr<Link> &link : topology.links[i])
             active -= isSaturated(*link) ? 1 : 0;
     }
     QStringList sentences;
-    sentences << tr("Source %1, destination %2.").arg(sourceVertex).arg(destinationVertex)
+    sentences << tr("Source %1, destination %2.").arg(network->source()).arg(network->destination())
               << linkCaption() + QLatin1Char(' ') + linkCountText(active) + QLatin1Char('.')
               << shown;
     const QString description = sentences.join(QLatin1Char(' '));
@@ -414,4 +350,19 @@ void NetworkDisplay::announce(const QStringList &news)
 {
     if (!news.isEmpty())
         Announcer::announce(this, news.join(QLatin1Char(' ')));
+}
+
+QImage NetworkDisplay::picture()
+{
+    paintingPicture = true;
+    QImage image = grab().toImage();
+    paintingPicture = false;
+    return image;
+}
+
+void NetworkDisplay::renderPicture(QPaintDevice *device)
+{
+    paintingPicture = true;
+    render(device, QPoint(), QRegion(), QWidget::DrawWindowBackground);
+    paintingPicture = false;
 }

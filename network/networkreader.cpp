@@ -3,30 +3,33 @@
 
 #include "networkreader.h"
 
-#include "networkdisplay.h"
+#include "explanations.h"
+#include "networkmodel.h"
 
-NetworkReader::NetworkReader(const NetworkDisplay &view)
-    : view(view)
+NetworkReader::NetworkReader(const NetworkModel &model)
+    : network(model)
+    , geometry(model.topology())
 { }
 
 int NetworkReader::vertexCount() const
 {
-    return view.vertexCount;
+    return network.topology().vertexCount;
 }
 
 QRectF NetworkReader::vertexDisc(int vertex) const
 {
-    return view.vertexDisc(vertex);
+    return geometry.vertexDisc(vertex);
 }
 
 QList<NetworkReader::LinkView> NetworkReader::links() const
 {
     QList<LinkView> result;
-    for (int v = 0; v < view.vertexCount; ++v) {
-        for (const auto &link : view.links[v]) {
-            const NetworkDisplay::LinkGeometry geometry = view.linkGeometry(v, *link);
-            result.append({v, link->target, static_cast<int>(link->weight),
-                QLineF(geometry.from, geometry.to)});
+    const Topology &topology = network.topology();
+    for (int v = 0; v < topology.vertexCount; ++v) {
+        for (const auto &link : topology.links[v]) {
+            const NetworkGeometry::LinkGeometry drawn = geometry.link(v, *link);
+            result.append(
+                {v, link->target, static_cast<int>(link->weight), QLineF(drawn.from, drawn.to)});
         }
     }
     return result;
@@ -34,42 +37,30 @@ QList<NetworkReader::LinkView> NetworkReader::links() const
 
 int NetworkReader::source() const
 {
-    return view.sourceVertex;
+    return network.source();
 }
 
 int NetworkReader::destination() const
 {
-    return view.destinationVertex;
+    return network.destination();
 }
 
 int NetworkReader::load() const
 {
-    return view.trafficLoad;
+    return network.load();
 }
 
 bool NetworkReader::randomEffect() const
 {
-    return view.randomEffect;
+    return network.randomEffect();
 }
 
 const SearchRecord &NetworkReader::lastSearch() const
 {
-    return view.lastSearch;
+    return network.lastCycle();
 }
 
 QString NetworkReader::outcomeSentence() const
 {
-    const SearchRecord &record = view.lastSearch;
-    switch (record.cycle) {
-    case SearchRecord::NoCycleYet:
-        return {};
-    case SearchRecord::SameEndpoints:
-        return view.sameEndpointsMessage();
-    case SearchRecord::NoLinkPassed:
-        return view.noPathMessage();
-    case SearchRecord::Searched:
-        break;
-    }
-    return record.reachedDestination() ? view.pathFoundMessage(record.steps.back().chosenDistance)
-                                       : view.noPathMessage();
+    return Explanations(network).lastOutcome();
 }

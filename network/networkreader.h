@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "networkgeometry.h"
 #include "searchrecord.h"
 
 #include <QLineF>
@@ -11,9 +12,9 @@
 #include <QRectF>
 #include <QString>
 
-class NetworkDisplay;
+class NetworkModel;
 
-// What the windows beside the main one read of the view: the drawing's geometry, the current
+// What the windows beside the main one read of the model: the drawing's geometry, the current
 // choices and what the last search cycle did. It changes nothing.
 class NetworkReader
 {
@@ -26,7 +27,9 @@ public:
         QLineF line; // as the main drawing draws it
     };
 
-    explicit NetworkReader(const NetworkDisplay &view);
+    explicit NetworkReader(const NetworkModel &model);
+
+    const NetworkModel &model() const { return network; }
 
     int vertexCount() const;
     QRectF vertexDisc(int vertex) const; // as the main drawing draws it
@@ -40,5 +43,6 @@ public:
     QString outcomeSentence() const;
 
 private:
-    const NetworkDisplay &view;
+    const NetworkModel &network;
+    NetworkGeometry geometry;
 };

@@ -3,19 +3,23 @@
 
 #include "loadsweep.h"
 
-#include "networkreader.h"
+#include "networkmodel.h"
 #include "searchsimulator.h"
 
 #include <QElapsedTimer>
 #include <QHash>
+#include <QRandomGenerator>
 
 #include <algorithm>
+#include <utility>
 #include <vector>
 
 namespace {
 
-constexpr int SliceMs = 15; // the longest the window waits for the sweep at a time
+constexpr int SliceMs = 15; // without threads, the longest the window waits for a slice
+constexpr int ProgressEvery = 10; // loads between progress reports
 constexpr double LowShare = 0.1;
+constexpr double MedianShare = 0.5;
 constexpr double HighShare = 0.9;
 
 int quantile(const std::vector<int> &sorted, double share)
@@ -25,77 +29,38 @@ int quantile(const std::vector<int> &sorted, double share)
 
 } // namespace
 
-LoadSweep::LoadSweep(const NetworkDisplay &view, QObject *parent)
-    : QObject(parent)
-    , view(view)
+// One sweep of one state: a copy of the model's, so that it can run anywhere.
+class LoadSweep::Job
 {
-    sliceTimer.setInterval(0);
-    connect(&sliceTimer, &QTimer::timeout, this, &LoadSweep::workSlice);
-}
+public:
+    Job(const NetworkModel &model, int generation)
+        : simulator(model)
+        , draws(Seed)
+        , generation(generation)
+    { }
 
-LoadSweep::~LoadSweep() = default;
+    bool isDone() const { return points.size() == Loads; }
+    void sweepNextLoad() { points.append(sweepLoad(static_cast<int>(points.size()))); }
 
-void LoadSweep::begin()
-{
-    const NetworkReader reader(view);
-    simulator = std::make_unique<SearchSimulator>(view);
-    draws.seed(Seed);
-    done.clear();
-    random = reader.randomEffect();
-    from = reader.source();
-    to = reader.destination();
-}
+    SearchSimulator simulator;
+    QRandomGenerator draws;
+    const int generation;
+    QList<Point> points;
 
-void LoadSweep::start()
-{
-    begin();
-    sliceTimer.start();
-}
+private:
+    Point sweepLoad(int load);
+};
 
-bool LoadSweep::isFinished() const
-{
-    return done.size() == Loads;
-}
-
-const QList<LoadSweep::Point> &LoadSweep::points() const
-{
-    return done;
-}
-
-bool LoadSweep::randomEffect() const
-{
-    return random;
-}
-
-int LoadSweep::source() const
-{
-    return from;
-}
-
-int LoadSweep::destination() const
-{
-    return to;
-}
-
-QList<LoadSweep::Point> LoadSweep::compute(const NetworkDisplay &view)
-{
-    LoadSweep sweep(view);
-    sweep.begin();
-    for (int load = 0; load < Loads; ++load)
-        sweep.done.append(sweep.sweepLoad(load));
-    return sweep.done;
-}
-
-LoadSweep::Point LoadSweep::sweepLoad(int load)
+LoadSweep::Point LoadSweep::Job::sweepLoad(int load)
 {
     Point point;
     point.load = load;
-    const int samples = random ? SamplesPerLoad : 1;
+    const int samples = simulator.randomEffect() ? SamplesPerLoad : 1;
     std::vector<int> costs;
     QHash<QList<int>, int> pathCounts;
     int noLink = 0;
     for (int sample = 0; sample < samples; ++sample) {
-        const SearchSimulator::Outcome outcome = simulator->run(load, &draws);
+        const SearchSimulator::Outcome outcome = simulator.run(load, draws);
         if (outcome.cycle == SearchRecord::NoLinkPassed)
             ++noLink;
         if (!outcome.found)
@@ -108,22 +73,124 @@ LoadSweep::Point LoadSweep::sweepLoad(int load)
     point.share = static_cast<double>(costs.size()) / samples;
     if (!costs.empty()) {
         std::sort(costs.begin(), costs.end());
-        point.cost = quantile(costs, 0.5);
+        point.cost = quantile(costs, MedianShare);
         point.low = quantile(costs, LowShare);
         point.high = quantile(costs, HighShare);
     }
     return point;
 }
 
+LoadSweep::LoadSweep(const NetworkModel &model, QObject *parent)
+    : QObject(parent)
+    , model(model)
+{
+    sliceTimer.setInterval(0);
+    connect(&sliceTimer, &QTimer::timeout, this, &LoadSweep::workSlice);
+#if QT_CONFIG(thread)
+    pool.setMaxThreadCount(1);
+#endif
+}
+
+LoadSweep::~LoadSweep()
+{
+    ++generation; // a job under way stops at its next load
+#if QT_CONFIG(thread)
+    pool.waitForDone();
+#endif
+}
+
+void LoadSweep::start()
+{
+    const int started = ++generation;
+    auto job = std::make_shared<Job>(model, started);
+    asked = {job->simulator.source(), job->simulator.destination(), job->simulator.randomEffect()};
+    working = true;
+#if QT_CONFIG(thread)
+    pool.start([this, job] {
+        while (!job->isDone()) {
+            if (generation != job->generation)
+                return;
+            job->sweepNextLoad();
+            const int loadsDone = static_cast<int>(job->points.size());
+            if (loadsDone % ProgressEvery == 0 && !job->isDone()) {
+                QMetaObject::invokeMethod(
+                    this,
+                    [this, job, loadsDone] {
+                        if (generation == job->generation)
+                            emit progressed(loadsDone);
+                    },
+                    Qt::QueuedConnection);
+            }
+        }
+        QMetaObject::invokeMethod(
+            this, [this, job] { finish(job); }, Qt::QueuedConnection);
+    });
+#else
+    sliced = job;
+    sliceTimer.start();
+#endif
+}
+
 void LoadSweep::workSlice()
 {
     QElapsedTimer slice;
     slice.start();
-    while (done.size() < Loads && slice.elapsed() < SliceMs)
-        done.append(sweepLoad(static_cast<int>(done.size())));
-    emit progressed(static_cast<int>(done.size()));
-    if (done.size() == Loads) {
-        sliceTimer.stop();
-        emit finished();
+    while (!sliced->isDone() && slice.elapsed() < SliceMs)
+        sliced->sweepNextLoad();
+    if (!sliced->isDone()) {
+        emit progressed(static_cast<int>(sliced->points.size()));
+        return;
     }
+    sliceTimer.stop();
+    finish(std::exchange(sliced, nullptr));
+}
+
+// Takes in a job's points, unless a later start has overtaken it.
+void LoadSweep::finish(const std::shared_ptr<Job> &job)
+{
+    if (job->generation != generation)
+        return;
+    done = job->points;
+    shown = asked;
+    working = false;
+    emit progressed(Loads);
+    emit finished();
+}
+
+bool LoadSweep::isFinished() const
+{
+    return !working && done.size() == Loads;
+}
+
+const QList<LoadSweep::Point> &LoadSweep::points() const
+{
+    return done;
+}
+
+bool LoadSweep::randomEffect() const
+{
+    return shown.randomEffect;
+}
+
+int LoadSweep::source() const
+{
+    return shown.source;
+}
+
+int LoadSweep::destination() const
+{
+    return shown.destination;
+}
+
+LoadSweep::State LoadSweep::pending() const
+{
+    return working ? asked : shown;
+}
+
+QList<LoadSweep::Point> LoadSweep::compute(const NetworkModel &model)
+{
+    Job job(model, 0);
+    while (!job.isDone())
+        job.sweepNextLoad();
+    return job.points;
 }

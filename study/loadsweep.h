@@ -5,18 +5,22 @@
 
 #include <QList>
 #include <QObject>
-#include <QRandomGenerator>
 #include <QTimer>
 
+#include <atomic>
 #include <memory>
 
-class NetworkDisplay;
-class SearchSimulator;
+#if QT_CONFIG(thread)
+#include <QThreadPool>
+#endif
+
+class NetworkModel;
 
 // What a search started now would give at every load from 0 to 99, for the current endpoints:
 // with the random effect off, exactly; with it on, from many simulated cycles drawn from a
 // private generator with a fixed seed, so that the same state always gives the same figures.
-// The work is done in slices, so that the window stays responsive.
+// The work runs on a thread of its own where Qt has threads, else in slices on this one, so
+// that the windows stay responsive.
 class LoadSweep : public QObject
 {
     Q_OBJECT
@@ -39,35 +43,52 @@ public:
         bool found() const { return share > 0; }
     };
 
-    explicit LoadSweep(const NetworkDisplay &view, QObject *parent = nullptr);
+    // The choices a sweep works on.
+    struct State
+    {
+        int source = 0;
+        int destination = 0;
+        bool randomEffect = false;
+    };
+
+    explicit LoadSweep(const NetworkModel &model, QObject *parent = nullptr);
     ~LoadSweep() override;
 
-    // Begins again from the view's present state; a sweep under way is dropped.
+    // Begins again from the model's present state; a sweep under way is dropped.
     void start();
+    // The points belong to the state of the latest start.
     bool isFinished() const;
+    // The last finished sweep and the state it belongs to.
     const QList<Point> &points() const;
     bool randomEffect() const;
     int source() const;
     int destination() const;
+    // The state of the sweep under way, or of the finished one.
+    State pending() const;
 
-    // The whole sweep at once, for tests and measurements.
-    static QList<Point> compute(const NetworkDisplay &view);
+    // The whole sweep at once, on the calling thread, for tests and measurements.
+    static QList<Point> compute(const NetworkModel &model);
 
 signals:
     void progressed(int loadsDone);
     void finished();
 
 private:
-    void begin();
-    Point sweepLoad(int load);
+    class Job;
+
+    void finish(const std::shared_ptr<Job> &job);
     void workSlice();
 
-    const NetworkDisplay &view;
-    std::unique_ptr<SearchSimulator> simulator;
-    QRandomGenerator draws;
+    const NetworkModel &model;
     QList<Point> done;
-    bool random = false;
-    int from = 0;
-    int to = 0;
+    State shown;
+    State asked;
+    bool working = false;
+    // Counts the starts; a job whose start is no longer the latest stops and is dropped.
+    std::atomic<int> generation {0};
+    std::shared_ptr<Job> sliced; // the job worked on in slices, without threads
     QTimer sliceTimer;
+#if QT_CONFIG(thread)
+    QThreadPool pool;
+#endif
 };

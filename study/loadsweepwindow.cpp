@@ -25,10 +25,10 @@ QString percent(double share)
 
 } // namespace
 
-LoadSweepWindow::LoadSweepWindow(const NetworkDisplay &view, QWidget *parent)
+LoadSweepWindow::LoadSweepWindow(const NetworkModel &model, QWidget *parent)
     : QWidget(parent, Qt::Window)
-    , reader(view)
-    , loadSweep(view)
+    , reader(model)
+    , loadSweep(model)
 {
     setWindowTitle(tr("Load sweep"));
     setAttribute(Qt::WA_QuitOnClose, false); // closing the main window still ends the program
@@ -100,8 +100,22 @@ void LoadSweepWindow::markLoad()
     showProgress(LoadSweep::Loads);
 }
 
+// The caption describes the figures shown; a sweep under way for another state says so apart.
 void LoadSweepWindow::showProgress(int loadsDone)
 {
+    const LoadSweep::State pending = loadSweep.pending();
+    const bool working = loadsDone < LoadSweep::Loads;
+    if (loadSweep.points().isEmpty()) {
+        summary->setText(tr("Working out what a search started now would give at every load "
+                            "from 0 to 99, from vertex %1 to vertex %2, random effect %3: %4 of "
+                            "%5 loads done.")
+                             .arg(pending.source)
+                             .arg(pending.destination)
+                             .arg(pending.randomEffect ? tr("on") : tr("off"))
+                             .arg(loadsDone)
+                             .arg(LoadSweep::Loads));
+        return;
+    }
     QString text = tr("From vertex %1 to vertex %2, random effect %3: what a search started now "
                       "would give at every load from 0 to 99; the current load is %4.")
                        .arg(loadSweep.source())
@@ -112,9 +126,20 @@ void LoadSweepWindow::showProgress(int loadsDone)
         text += QLatin1Char(' ')
             + tr("Each load is simulated %1 times with a generator of its own.")
                   .arg(LoadSweep::SamplesPerLoad);
-    if (loadsDone < LoadSweep::Loads)
+    const bool sameState = pending.source == loadSweep.source()
+        && pending.destination == loadSweep.destination()
+        && pending.randomEffect == loadSweep.randomEffect();
+    if (working && sameState)
         text += QLatin1Char(' ')
             + tr("Working: %1 of %2 loads done.").arg(loadsDone).arg(LoadSweep::Loads);
+    else if (working)
+        text += QLatin1Char(' ')
+            + tr("Working out vertex %1 to vertex %2, random effect %3: %4 of %5 loads done.")
+                  .arg(pending.source)
+                  .arg(pending.destination)
+                  .arg(pending.randomEffect ? tr("on") : tr("off"))
+                  .arg(loadsDone)
+                  .arg(LoadSweep::Loads);
     summary->setText(text);
 }
 

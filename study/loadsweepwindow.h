@@ -8,7 +8,7 @@
 
 #include <QWidget>
 
-class NetworkDisplay;
+class NetworkModel;
 class QLabel;
 class QTableWidget;
 class SweepPlot;
@@ -21,7 +21,7 @@ class LoadSweepWindow : public QWidget
     Q_OBJECT
 
 public:
-    explicit LoadSweepWindow(const NetworkDisplay &view, QWidget *parent = nullptr);
+    explicit LoadSweepWindow(const NetworkModel &model, QWidget *parent = nullptr);
 
     const LoadSweep &sweep() const;
     QWidget *plotWidget() const; // nullptr where there is no plot

@@ -4,7 +4,6 @@
 #include "searchstepswindow.h"
 
 #include "announcer.h"
-#include "networkdisplay.h"
 #include "stepdrawing.h"
 #include "stepnarration.h"
 
@@ -47,9 +46,9 @@ QTableWidgetItem *cell(const QString &text)
 
 } // namespace
 
-SearchStepsWindow::SearchStepsWindow(const NetworkDisplay &view, QWidget *parent)
+SearchStepsWindow::SearchStepsWindow(const NetworkModel &model, QWidget *parent)
     : QWidget(parent, Qt::Window)
-    , reader(view)
+    , reader(model)
 {
     setWindowTitle(tr("Search steps"));
     setAttribute(Qt::WA_QuitOnClose, false); // closing the main window still ends the program

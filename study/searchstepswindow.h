@@ -9,7 +9,7 @@
 #include <QTimer>
 #include <QWidget>
 
-class NetworkDisplay;
+class NetworkModel;
 class QLabel;
 class QListWidget;
 class QPlainTextEdit;
@@ -19,19 +19,19 @@ class QTableWidget;
 class StepDrawing;
 
 // "Search steps": the last search of the main window, one step at a time. It follows each new
-// search and only reads the view.
+// search and only reads the model.
 class SearchStepsWindow : public QWidget
 {
     Q_OBJECT
 
 public:
-    explicit SearchStepsWindow(const NetworkDisplay &view, QWidget *parent = nullptr);
+    explicit SearchStepsWindow(const NetworkModel &model, QWidget *parent = nullptr);
 
     int currentRow() const; // 0: the start; k: the k-th step
     int rowCount() const;
 
 public slots:
-    // Reads the view's last search cycle again; called after every cycle.
+    // Reads the model's last search cycle again; called after every cycle.
     void followSearch();
     void first();
     void back();

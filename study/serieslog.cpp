@@ -3,6 +3,7 @@
 
 #include "serieslog.h"
 
+#include "networkmodel.h"
 #include "stepnarration.h"
 
 #include <QStringList>
@@ -21,10 +22,9 @@ QString csvField(const QString &text)
 
 } // namespace
 
-SeriesLog::SeriesLog(const NetworkDisplay &view, std::function<int()> trialNumber, QObject *parent)
+SeriesLog::SeriesLog(const NetworkModel &model, QObject *parent)
     : QObject(parent)
-    , reader(view)
-    , trialNumber(std::move(trialNumber))
+    , reader(model)
 { }
 
 const QList<SeriesLog::Entry> &SeriesLog::entries() const
@@ -40,7 +40,8 @@ void SeriesLog::takeCycle()
     lastCycle = record.cycleNumber;
 
     Entry entry;
-    entry.trial = trialNumber();
+    // The counter has already been lowered for the search that just ended.
+    entry.trial = NetworkModel::TrialsPerSeries - reader.model().trialsLeft();
     if (series == 0 || entry.trial <= lastTrial)
         ++series; // RESTART began a new series
     lastTrial = entry.trial;

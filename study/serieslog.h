@@ -9,9 +9,7 @@
 #include <QObject>
 #include <QString>
 
-#include <functional>
-
-class NetworkDisplay;
+class NetworkModel;
 
 // Every search cycle of this run of the program, in the order they ran, grouped by series:
 // what was asked, what the drawing said and the report as it was written. Kept in memory only.
@@ -34,9 +32,7 @@ public:
         QString report; // empty when the cycle ran no search
     };
 
-    // trialNumber says which trial of its series the search that just ended was.
-    SeriesLog(
-        const NetworkDisplay &view, std::function<int()> trialNumber, QObject *parent = nullptr);
+    explicit SeriesLog(const NetworkModel &model, QObject *parent = nullptr);
 
     const QList<Entry> &entries() const;
     // The entries as comma-separated values (RFC 4180) with a header line, in the order they ran.
@@ -51,7 +47,6 @@ signals:
 
 private:
     NetworkReader reader;
-    std::function<int()> trialNumber;
     QList<Entry> log;
     int lastCycle = 0;
     int series = 0;

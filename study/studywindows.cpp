@@ -5,16 +5,14 @@
 
 #include "drawingpicture.h"
 #include "loadsweepwindow.h"
-#include "mainboard.h"
 #include "networkdisplay.h"
+#include "networkmodel.h"
 #include "searchstepswindow.h"
 #include "serieslog.h"
 #include "serieswindow.h"
 
-#include <QCheckBox>
 #include <QClipboard>
 #include <QGuiApplication>
-#include <QLCDNumber>
 #include <QMenu>
 #include <QShortcut>
 
@@ -37,18 +35,14 @@ void quitsWith(QWidget *window, QWidget *board)
 
 } // namespace
 
-StudyWindows::StudyWindows(QWidget *board, NetworkDisplay *view, const QLCDNumber *trialsLeft,
-    const QCheckBox *randomEffect)
+StudyWindows::StudyWindows(QWidget *board, const NetworkModel *model, NetworkDisplay *view)
     : QObject(board)
     , board(board)
+    , model(model)
     , view(view)
-    , randomEffect(randomEffect)
-    // The counter has already been lowered for the search that just ended.
-    , log(new SeriesLog(
-          *view, [trialsLeft] { return MainBoard::TrialsPerSeries - trialsLeft->intValue(); },
-          this))
+    , log(new SeriesLog(*model, this))
 {
-    connect(view, &NetworkDisplay::missed, log, &SeriesLog::takeCycle);
+    connect(model, &NetworkModel::cycleFinished, log, &SeriesLog::takeCycle);
 
     const std::pair<QKeySequence, void (StudyWindows::*)()> keys[] = {
         {QKeySequence(Qt::CTRL | Qt::Key_T), &StudyWindows::showSearchSteps},
@@ -65,6 +59,13 @@ StudyWindows::StudyWindows(QWidget *board, NetworkDisplay *view, const QLCDNumbe
     connect(view, &QWidget::customContextMenuRequested, this, &StudyWindows::showContextMenu);
 }
 
+StudyWindows::~StudyWindows()
+{
+    delete stepsWindow;
+    delete sweepWindow;
+    delete seriesWindow;
+}
+
 const SeriesLog &StudyWindows::seriesLog() const
 {
     return *log;
@@ -73,9 +74,9 @@ const SeriesLog &StudyWindows::seriesLog() const
 void StudyWindows::showSearchSteps()
 {
     if (!stepsWindow) {
-        stepsWindow = new SearchStepsWindow(*view, board);
+        stepsWindow = new SearchStepsWindow(*model, board);
         quitsWith(stepsWindow, board);
-        connect(view, &NetworkDisplay::missed, stepsWindow, &SearchStepsWindow::followSearch);
+        connect(model, &NetworkModel::cycleFinished, stepsWindow, &SearchStepsWindow::followSearch);
     }
     present(stepsWindow);
 }
@@ -83,13 +84,15 @@ void StudyWindows::showSearchSteps()
 void StudyWindows::showLoadSweep()
 {
     if (!sweepWindow) {
-        sweepWindow = new LoadSweepWindow(*view, board);
+        sweepWindow = new LoadSweepWindow(*model, board);
         quitsWith(sweepWindow, board);
-        connect(view, &NetworkDisplay::vertexChanged, sweepWindow, &LoadSweepWindow::sweepAgain);
-        connect(view, &NetworkDisplay::vertexChanged2, sweepWindow, &LoadSweepWindow::sweepAgain);
-        connect(view, &NetworkDisplay::missed, sweepWindow, &LoadSweepWindow::sweepAgain);
-        connect(view, &NetworkDisplay::loadChanged, sweepWindow, &LoadSweepWindow::markLoad);
-        connect(randomEffect, &QCheckBox::toggled, sweepWindow, &LoadSweepWindow::sweepAgain);
+        connect(model, &NetworkModel::sourceChanged, sweepWindow, &LoadSweepWindow::sweepAgain);
+        connect(
+            model, &NetworkModel::destinationChanged, sweepWindow, &LoadSweepWindow::sweepAgain);
+        connect(
+            model, &NetworkModel::randomEffectChanged, sweepWindow, &LoadSweepWindow::sweepAgain);
+        connect(model, &NetworkModel::cycleFinished, sweepWindow, &LoadSweepWindow::sweepAgain);
+        connect(model, &NetworkModel::loadChanged, sweepWindow, &LoadSweepWindow::markLoad);
     }
     present(sweepWindow);
 }

@@ -9,8 +9,7 @@
 
 class LoadSweepWindow;
 class NetworkDisplay;
-class QCheckBox;
-class QLCDNumber;
+class NetworkModel;
 class QWidget;
 class SearchStepsWindow;
 class SeriesLog;
@@ -18,14 +17,15 @@ class SeriesWindow;
 
 // The windows that study the main window's searches, and the pictures of its drawing: opened by
 // their keys in the main window and from the drawing's context menu, windows made when first
-// asked for and following the view's changes. None of it changes the program's state.
+// asked for and following the model's changes. None of it changes the program's state.
 class StudyWindows : public QObject
 {
     Q_OBJECT
 
 public:
-    StudyWindows(QWidget *board, NetworkDisplay *view, const QLCDNumber *trialsLeft,
-        const QCheckBox *randomEffect);
+    // The model must outlive this object, which closes its windows when it goes.
+    StudyWindows(QWidget *board, const NetworkModel *model, NetworkDisplay *view);
+    ~StudyWindows() override;
 
     const SeriesLog &seriesLog() const;
 
@@ -40,8 +40,8 @@ private:
     void showContextMenu(QPoint position);
 
     QWidget *board;
+    const NetworkModel *model;
     NetworkDisplay *view;
-    const QCheckBox *randomEffect;
     SeriesLog *log;
     QPointer<SearchStepsWindow> stepsWindow;
     QPointer<LoadSweepWindow> sweepWindow;

@@ -4,12 +4,14 @@
 #pragma once
 
 #include "networkdisplay.h"
+#include "networkmodel.h"
 
 #include <QTimer>
 
 #include <vector>
 
-// Reaches into a NetworkDisplay's private state so tests can check and arrange it.
+// Reaches into the private state of a NetworkDisplay and its model so tests can check and arrange
+// it.
 class NetworkDisplayProbe
 {
 public:
@@ -17,49 +19,44 @@ public:
         : view(view)
     { }
 
-    auto &links() { return view.links; }
-    auto &activeLinks() { return view.activeLinks; }
-    int &vertexCount() { return view.vertexCount; }
-    int &totalLinkCount() { return view.totalLinkCount; }
+    NetworkModel &model() { return *view.network; }
+    auto &links() { return model().network.links; }
+    const auto &activeLinks() { return model().usable.allRecords(); }
+    int &vertexCount() { return model().network.vertexCount; }
+    int &totalLinkCount() { return model().network.totalLinkCount; }
     int &activeLinkCount() { return view.activeLinkCount; }
-    int &searchSteps() { return view.searchSteps; }
-    float &randomFactor() { return view.randomFactor; }
-    auto &distance() { return view.distance; }
-    auto &predecessor() { return view.predecessor; }
-    auto &vertexX() { return view.vertexX; }
-    auto &vertexY() { return view.vertexY; }
+    int &searchSteps() { return model().routeSearch.searchSteps; }
+    float &randomFactor() { return model().factor; }
+    auto &distance() { return model().routeSearch.distance; }
+    auto &predecessor() { return model().routeSearch.predecessor; }
+    auto &vertexX() { return model().network.vertexX; }
+    auto &vertexY() { return model().network.vertexY; }
     bool &pathFound() { return view.pathFound; }
     bool &noPath() { return view.noPath; }
     bool &sameEndpoints() { return view.sameEndpoints; }
-    int &sourceVertex() { return view.sourceVertex; }
-    int &destinationVertex() { return view.destinationVertex; }
-    int &trafficLoad() { return view.trafficLoad; }
-    bool &randomEffect() { return view.randomEffect; }
-    bool &gameEnded() { return view.gameEnded; }
+    int &sourceVertex() { return model().sourceVertex; }
+    int &destinationVertex() { return model().destinationVertex; }
+    int &trafficLoad() { return model().trafficLoad; }
+    bool &randomEffect() { return model().randomEffectOn; }
+    bool &gameEnded() { return model().seriesEnded; }
     QTimer *searchTimer() { return view.searchTimer; }
 
-    void appendActiveLink(int source, const Link &link) { view.appendActiveLink(source, link); }
+    void appendActiveLink(int source, const Link &link) { model().usable.append(source, link); }
     void findShortestPath(int source, int destination)
     {
         view.findShortestPath(source, destination);
     }
     void moveShot() { view.moveShot(); }
     // Has the search write its steps into record (nullptr: record nothing).
-    void setRecording(SearchRecord *record) { view.recording = record; }
+    void setRecording(SearchRecord *record) { model().recording = record; }
 
-    int activeLinkRecordCount()
-    {
-        int total = 0;
-        for (const auto &list : view.activeLinks)
-            total += int(list.size());
-        return total;
-    }
+    int activeLinkRecordCount() { return model().usable.recordCount(); }
 
     // Plain copies of the given per-vertex lists, for the reference search.
     template<typename Lists> std::vector<std::vector<Link>> copies(const Lists &lists)
     {
-        std::vector<std::vector<Link>> result(view.vertexCount);
-        for (int v = 0; v < view.vertexCount; ++v) {
+        std::vector<std::vector<Link>> result(model().network.vertexCount);
+        for (int v = 0; v < model().network.vertexCount; ++v) {
             for (const auto &link : lists[v])
                 result[v].push_back(*link);
         }
@@ -69,9 +66,9 @@ public:
     // Makes every link of the topology usable once, as a cycle at load 0 would.
     void activateAllLinks()
     {
-        for (int v = 0; v < view.vertexCount; ++v) {
-            for (const auto &link : view.links[v])
-                view.appendActiveLink(v, *link);
+        for (int v = 0; v < model().network.vertexCount; ++v) {
+            for (const auto &link : model().network.links[v])
+                model().usable.append(v, *link);
         }
     }
 

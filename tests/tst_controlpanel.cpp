@@ -297,11 +297,11 @@ void ControlPanelTest::viewSignals()
     QVERIFY(!view->isGameEnded());
     QCOMPARE(counter()->intValue(), 10);
 
-    counter()->display(0);
+    view->model().setTrialsLeft(0);
     emit view->missed();
     QVERIFY(view->isGameEnded());
     QMetaObject::invokeMethod(board, "newGame");
-    counter()->display(0);
+    view->model().setTrialsLeft(0);
     emit view->hit();
     QVERIFY(view->isGameEnded());
 }

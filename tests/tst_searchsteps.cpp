@@ -47,7 +47,7 @@ void SearchStepsTest::recordAgreesWithSearch()
     QRandomGenerator random(seed);
     NetworkDisplay view;
     NetworkDisplayProbe probe(view);
-    const NetworkReader reader(view);
+    const NetworkReader reader(view.model());
     view.setgrand(randomEffect);
     CoutCapture discard;
     for (int cycle = 0; cycle < 6; ++cycle) {
@@ -133,7 +133,7 @@ void SearchStepsTest::handCheckedSearches()
     view.setVertex2(destination);
     view.setLoad(load);
     probe.moveShot();
-    const SearchRecord &record = NetworkReader(view).lastSearch();
+    const SearchRecord &record = NetworkReader(view.model()).lastSearch();
     const StepNarration narration(record);
 
     QList<int> order;
@@ -168,7 +168,7 @@ void SearchStepsTest::windowFollowsAndSteps()
 {
     NetworkDisplay view;
     NetworkDisplayProbe probe(view);
-    SearchStepsWindow window(view);
+    SearchStepsWindow window(view.model());
     QCOMPARE(window.rowCount(), 0);
     QObject::connect(&view, &NetworkDisplay::missed, &window, &SearchStepsWindow::followSearch);
     CoutCapture discard;

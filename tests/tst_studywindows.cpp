@@ -5,13 +5,17 @@
 #include "drawingpicture.h"
 #include "lcdrange.h"
 #include "loadsweep.h"
+#include "loadsweepwindow.h"
 #include "mainboard.h"
 #include "networkdisplayprobe.h"
 #include "scripteddraws.h"
+#include "searchstepswindow.h"
 #include "serieslog.h"
 #include "serieswindow.h"
 #include "studywindows.h"
 
+#include <QCheckBox>
+#include <QPointer>
 #include <QTemporaryDir>
 #include <QTreeWidget>
 #include <QXmlStreamReader>
@@ -41,8 +45,10 @@ private slots:
     void sweepEqualsFreshSearches_data();
     void sweepEqualsFreshSearches();
     void randomSweepLeavesProgramAlone();
+    void overtakenSweepShowsNewerState();
     void seriesLogsEverySearch();
     void pictures();
+    void closingWithWindowsOpen();
 };
 
 void StudyWindowsTest::sweepEqualsFreshSearches_data()
@@ -67,7 +73,7 @@ void StudyWindowsTest::sweepEqualsFreshSearches()
     NetworkDisplay view;
     view.setVertex(source);
     view.setVertex2(destination);
-    const QList<LoadSweep::Point> sweep = LoadSweep::compute(view);
+    const QList<LoadSweep::Point> sweep = LoadSweep::compute(view.model());
     QCOMPARE(sweep.size(), LoadSweep::Loads);
     CoutCapture discard;
     for (int load = 0; load < LoadSweep::Loads; ++load) {
@@ -107,8 +113,8 @@ void StudyWindowsTest::randomSweepLeavesProgramAlone()
     QSignalSpy missed(&view, &NetworkDisplay::missed);
     QSignalSpy canShoot(&view, &NetworkDisplay::canShoot);
 
-    const QList<LoadSweep::Point> first = LoadSweep::compute(view);
-    const QList<LoadSweep::Point> second = LoadSweep::compute(view);
+    const QList<LoadSweep::Point> first = LoadSweep::compute(view.model());
+    const QList<LoadSweep::Point> second = LoadSweep::compute(view.model());
 
     QCOMPARE(ScriptedDraws::draws, draws);
     QCOMPARE(ScriptedDraws::seeds, seeds);
@@ -125,6 +131,29 @@ void StudyWindowsTest::randomSweepLeavesProgramAlone()
         QCOMPARE(first[load].high, second[load].high);
         QCOMPARE(first[load].share, second[load].share);
         QCOMPARE(first[load].path, second[load].path);
+    }
+}
+
+// A change while a sweep is under way starts another; the first one's figures are never shown.
+void StudyWindowsTest::overtakenSweepShowsNewerState()
+{
+    NetworkModel model;
+    model.setRandomEffect(true);
+    model.setDestination(19);
+    LoadSweep sweep(model);
+    QSignalSpy finished(&sweep, &LoadSweep::finished);
+    sweep.start();
+    model.setDestination(5);
+    sweep.start();
+    QCOMPARE(sweep.pending().destination, 5);
+    QVERIFY(finished.wait());
+    QTest::qWait(50); // a late answer from the first sweep would arrive by now
+    QCOMPARE(finished.size(), 1);
+    QCOMPARE(sweep.destination(), 5);
+    const QList<LoadSweep::Point> expected = LoadSweep::compute(model);
+    for (int load = 0; load < LoadSweep::Loads; ++load) {
+        QCOMPARE(sweep.points()[load].cost, expected[load].cost);
+        QCOMPARE(sweep.points()[load].share, expected[load].share);
     }
 }
 
@@ -237,6 +266,31 @@ void StudyWindowsTest::pictures()
     QVERIFY(!QFile::exists(blocked));
     QCOMPARE(view.accessibleDescription(), description);
     QCOMPARE(view.grab().toImage(), screen);
+}
+
+// The study windows read the model, so the main window's end takes them first, a sweep under way
+// included; AddressSanitizer watches this run.
+void StudyWindowsTest::closingWithWindowsOpen()
+{
+    auto *board = new MainBoard;
+    board->show();
+    auto *study = board->findChild<StudyWindows *>();
+    study->showSearchSteps();
+    study->showSeries();
+    board->findChild<QCheckBox *>()->setChecked(true);
+    study->showLoadSweep();
+    const QList<QPointer<QWidget>> windows {board->findChild<SearchStepsWindow *>(),
+        board->findChild<LoadSweepWindow *>(), board->findChild<SeriesWindow *>()};
+    {
+        CoutCapture discard;
+        QSignalSpy ended(board->findChild<NetworkDisplay *>(), &NetworkDisplay::missed);
+        QMetaObject::invokeMethod(board, "fire");
+        QVERIFY(ended.wait());
+    }
+    board->close();
+    delete board;
+    for (const QPointer<QWidget> &window : windows)
+        QVERIFY(window.isNull());
 }
 
 QTEST_MAIN(StudyWindowsTest)

@@ -1,0 +1,51 @@
+// SPDX-FileCopyrightText: The netroute developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "loadrules.h"
+
+#include "routing.h"
+
+#include <cmath>
+
+namespace LoadRules {
+
+double loadTestSum(int load, float factor)
+{
+    const double sum = load;
+    return sum + sum * static_cast<double>(factor);
+}
+
+bool passesLoadTest(int load, float factor)
+{
+    return loadTestSum(load, factor) < Routing::LoadLimit;
+}
+
+double pricedCost(int load, float factor, const Link &link)
+{
+    return static_cast<double>(load) * static_cast<double>(factor)
+        + static_cast<double>(link.weight);
+}
+
+double searchCost(int load, float factor, const Link &link)
+{
+    const double cost = pricedCost(load, factor, link);
+    return cost > Routing::HighestLoad ? Routing::UnreachableDistance : cost;
+}
+
+bool isLeftOut(int load, float factor, const Link &link)
+{
+    return searchCost(load, factor, link) >= Routing::UnreachableDistance;
+}
+
+qint64 labelLoad(int load, const Link &link)
+{
+    return static_cast<qint64>(std::trunc(link.weight))
+        + static_cast<qint64>(std::trunc(link.factor)) * load;
+}
+
+bool isSaturated(int load, const Link &link)
+{
+    return labelLoad(load, link) > Routing::HighestLoad;
+}
+
+} // namespace LoadRules

@@ -1,0 +1,28 @@
+// SPDX-FileCopyrightText: The netroute developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include "link.h"
+
+#include <QtGlobal>
+
+// The three rules that involve the traffic load, each different: the load test of a search
+// cycle, the cost the search gives a link, and the load a link's label shows.
+namespace LoadRules {
+
+// Load plus load times the factor: the load test passes a link when it is below the limit.
+double loadTestSum(int load, float factor);
+bool passesLoadTest(int load, float factor);
+
+// Load times factor plus weight, before the highest-load rule.
+double pricedCost(int load, float factor, const Link &link);
+// The priced cost, or the unreachable distance when it is above the highest load.
+double searchCost(int load, float factor, const Link &link);
+bool isLeftOut(int load, float factor, const Link &link);
+
+// Whole weight plus whole factor times load; wide enough for any load.
+qint64 labelLoad(int load, const Link &link);
+bool isSaturated(int load, const Link &link);
+
+} // namespace LoadRules
