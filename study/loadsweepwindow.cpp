@@ -95,7 +95,7 @@ void LoadSweepWindow::markLoad()
 {
     if (!loadSweep.isFinished())
         return; // the finished sweep marks it
-    plot->showSweep(loadSweep, reader.load());
+    plot->setCurrentLoad(reader.load());
     table->selectRow(reader.load());
     showProgress(LoadSweep::Loads);
 }
@@ -121,6 +121,7 @@ void LoadSweepWindow::showProgress(int loadsDone)
 void LoadSweepWindow::showSweep()
 {
     fillTable();
+    plot->showSweep(loadSweep, reader.load());
     markLoad();
 }
 
