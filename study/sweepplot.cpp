@@ -15,6 +15,7 @@
 #include <QPolygonF>
 #include <QStringList>
 #include <QToolTip>
+#include <QtMath>
 
 #include <algorithm>
 #include <utility>
@@ -34,6 +35,10 @@ constexpr qreal ChangeRadius = 4.5;
 constexpr qreal LabelOffset = 5; // from the change's disc
 constexpr qreal SwatchWidth = 18;
 constexpr qreal LegendSpacing = 16;
+constexpr int MinimumWidth = 560;
+constexpr int MinimumHeight = 320;
+constexpr int PreferredWidth = 760;
+constexpr int PreferredHeight = 400;
 constexpr int GridAlpha = 40;
 constexpr int LabelBackgroundAlpha = 170;
 
@@ -54,6 +59,30 @@ int niceStep(int highest)
                 return factor * magnitude;
         }
     }
+}
+
+enum class Swatch { Curve, Band, Shading, Current, Change };
+using LegendEntry = std::pair<Swatch, QString>;
+
+QList<LegendEntry> legendEntries(bool random, bool shading, int current)
+{
+    QList<LegendEntry> entries;
+    entries.append({Swatch::Curve, random ? SweepPlot::tr("Median cost") : SweepPlot::tr("Cost")});
+    if (random)
+        entries.append({Swatch::Band, SweepPlot::tr("10-90 % of the costs")});
+    if (shading)
+        entries.append({Swatch::Shading, SweepPlot::tr("No path")});
+    entries.append({Swatch::Current, SweepPlot::tr("Current load %1").arg(current)});
+    entries.append({Swatch::Change, SweepPlot::tr("New best path")});
+    return entries;
+}
+
+qreal legendWidth(const QList<LegendEntry> &entries, const QFontMetricsF &metrics)
+{
+    qreal width = -LegendSpacing;
+    for (const LegendEntry &entry : entries)
+        width += SwatchWidth + Gap + metrics.horizontalAdvance(entry.second) + LegendSpacing;
+    return width;
 }
 
 QPen curvePen(const QColor &color, Qt::PenStyle style = Qt::SolidLine)
@@ -117,14 +146,17 @@ QPointF SweepPlot::position(double load, double cost) const
         area.bottom() - cost * area.height() / costTop);
 }
 
+// Wide enough for the longest legend.
 QSize SweepPlot::minimumSizeHint() const
 {
-    return QSize(560, 320);
+    const QList<LegendEntry> longest = legendEntries(true, true, LastLoad);
+    const qreal legend = legendWidth(longest, QFontMetricsF(font())) + 2 * Margin;
+    return QSize(std::max(MinimumWidth, qCeil(legend)), MinimumHeight);
 }
 
 QSize SweepPlot::sizeHint() const
 {
-    return QSize(760, 400);
+    return QSize(PreferredWidth, PreferredHeight);
 }
 
 QList<SweepPlot::Run> SweepPlot::runs() const
@@ -389,38 +421,32 @@ void SweepPlot::drawAxes(QPainter &painter) const
 // One row under the axis title, centred: a sample of each kind of mark and what it means.
 void SweepPlot::drawLegend(QPainter &painter) const
 {
-    enum Swatch { Curve, Band, Shading, Current, Change };
-    QList<std::pair<Swatch, QString>> entries;
-    entries.append({Curve, random ? tr("Median cost") : tr("Cost")});
-    if (random)
-        entries.append({Band, tr("10-90 % of the costs")});
     const QList<Run> all = runs();
-    if (std::any_of(all.begin(), all.end(), [](const Run &run) { return !run.found; }))
-        entries.append({Shading, tr("No path")});
-    entries.append({Current, tr("Current load %1").arg(current)});
-    entries.append({Change, tr("New best path")});
-
+    const bool shading
+        = std::any_of(all.begin(), all.end(), [](const Run &run) { return !run.found; });
+    const QList<LegendEntry> entries = legendEntries(random, shading, current);
     const QFontMetricsF metrics(font());
-    qreal width = -LegendSpacing;
-    for (const auto &entry : entries)
-        width += SwatchWidth + Gap + metrics.horizontalAdvance(entry.second) + LegendSpacing;
-    qreal x = std::max(Margin, (this->width() - width) / 2);
+    qreal x = std::max(Margin, (width() - legendWidth(entries, metrics)) / 2);
     const qreal top = height() - Margin - metrics.height();
     const qreal middle = top + metrics.height() / 2;
-    for (const auto &entry : entries) {
+    for (const LegendEntry &entry : entries) {
         const QRectF swatch(x, top + 2, SwatchWidth, metrics.height() - 4);
         switch (entry.first) {
-        case Curve:
-        case Current:
-            painter.setPen(curvePen(entry.first == Curve ? CostColor : CurrentColor,
-                entry.first == Curve ? Qt::SolidLine : Qt::DashLine));
+        case Swatch::Curve:
+            painter.setPen(curvePen(CostColor));
             painter.drawLine(QLineF(x, middle, x + SwatchWidth, middle));
             break;
-        case Band:
-        case Shading:
-            painter.fillRect(swatch, entry.first == Band ? BandColor : NoPathColor);
+        case Swatch::Current:
+            painter.setPen(curvePen(CurrentColor, Qt::DashLine));
+            painter.drawLine(QLineF(x, middle, x + SwatchWidth, middle));
             break;
-        case Change:
+        case Swatch::Band:
+            painter.fillRect(swatch, BandColor);
+            break;
+        case Swatch::Shading:
+            painter.fillRect(swatch, NoPathColor);
+            break;
+        case Swatch::Change:
             painter.setPen(Qt::NoPen);
             painter.setBrush(ChangeColor);
             painter.drawEllipse(swatch.center(), ChangeRadius, ChangeRadius);
