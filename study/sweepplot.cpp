@@ -271,10 +271,10 @@ void SweepPlot::paintEvent(QPaintEvent *)
     painter.fillRect(plotArea(), palette().base());
     drawGaps(painter);
     drawGrid(painter);
+    drawAxes(painter); // under the marks, which stay whole at load 0
     drawCurve(painter);
     drawCurrentLoad(painter);
     drawChanges(painter);
-    drawAxes(painter);
     drawLegend(painter);
 }
 
