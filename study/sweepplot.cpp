@@ -40,12 +40,17 @@ constexpr int MinimumHeight = 320;
 constexpr int PreferredWidth = 760;
 constexpr int PreferredHeight = 400;
 constexpr int GridAlpha = 40;
+constexpr int BandAlpha = 70;
 constexpr int LabelBackgroundAlpha = 170;
 
 // Mid tones, which read on a light and on a dark background alike; the text, the axes and the
 // plot's background come from the palette.
 const QColor CostColor(38, 139, 210);
-const QColor BandColor(38, 139, 210, 70);
+const QColor BandColor = [] {
+    QColor band = CostColor;
+    band.setAlpha(BandAlpha);
+    return band;
+}();
 const QColor NoPathColor(128, 128, 128, 80);
 const QColor CurrentColor(211, 54, 130);
 const QColor ChangeColor(230, 97, 0);
