@@ -46,7 +46,6 @@ LoadSweepWindow::LoadSweepWindow(const NetworkModel &model, QWidget *parent)
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(summary);
-#ifdef NETROUTE_HAVE_CHARTS
     auto *copy = new QPushButton(tr("Copy plot"), this);
     auto *save = new QPushButton(tr("Save plot..."), this);
     connect(copy, &QPushButton::clicked, this, &LoadSweepWindow::copyPlot);
@@ -57,12 +56,6 @@ LoadSweepWindow::LoadSweepWindow(const NetworkModel &model, QWidget *parent)
     buttons->addStretch();
     layout->addWidget(plot, 3);
     layout->addLayout(buttons);
-#else
-    plot->hide();
-    layout->addWidget(new QLabel(tr("This build of netroute has no plot (Qt Charts is not built "
-                                    "for this platform); the table holds the same figures."),
-        this));
-#endif
     layout->addWidget(table, 2);
     resize(820, 720);
 
@@ -78,11 +71,7 @@ const LoadSweep &LoadSweepWindow::sweep() const
 
 QWidget *LoadSweepWindow::plotWidget() const
 {
-#ifdef NETROUTE_HAVE_CHARTS
     return plot;
-#else
-    return nullptr;
-#endif
 }
 
 void LoadSweepWindow::sweepAgain()
@@ -95,7 +84,7 @@ void LoadSweepWindow::markLoad()
 {
     if (!loadSweep.isFinished())
         return; // the finished sweep marks it
-    plot->showSweep(loadSweep, reader.load());
+    plot->setCurrentLoad(reader.load());
     table->selectRow(reader.load());
     showProgress(LoadSweep::Loads);
 }
@@ -146,6 +135,7 @@ void LoadSweepWindow::showProgress(int loadsDone)
 void LoadSweepWindow::showSweep()
 {
     fillTable();
+    plot->showSweep(loadSweep, reader.load());
     markLoad();
 }
 

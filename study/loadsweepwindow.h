@@ -14,8 +14,8 @@ class QTableWidget;
 class SweepPlot;
 
 // "Load sweep": for the current endpoints, the cost of the best route at every load from 0 to
-// 99 if a search were started now, as a plot (where Qt Charts is built in) and as the table
-// "Sweep". It follows the main window's changes and searches, and changes nothing.
+// 99 if a search were started now, as a plot and as the table "Sweep". It follows the main
+// window's changes and searches, and changes nothing.
 class LoadSweepWindow : public QWidget
 {
     Q_OBJECT
@@ -24,7 +24,7 @@ public:
     explicit LoadSweepWindow(const NetworkModel &model, QWidget *parent = nullptr);
 
     const LoadSweep &sweep() const;
-    QWidget *plotWidget() const; // nullptr where there is no plot
+    QWidget *plotWidget() const;
 
 public slots:
     // The endpoints, the random effect or the usable links changed: sweep again.

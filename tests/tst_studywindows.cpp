@@ -8,11 +8,13 @@
 #include "loadsweepwindow.h"
 #include "mainboard.h"
 #include "networkdisplayprobe.h"
+#include "paintrecorder.h"
 #include "scripteddraws.h"
 #include "searchstepswindow.h"
 #include "serieslog.h"
 #include "serieswindow.h"
 #include "studywindows.h"
+#include "sweepplot.h"
 
 #include <QCheckBox>
 #include <QPointer>
@@ -21,7 +23,16 @@
 #include <QXmlStreamReader>
 #include <QtTest>
 
+#include <algorithm>
+#include <numeric>
+
+Q_DECLARE_METATYPE(PaintOp::Kind)
+
 namespace {
+
+constexpr int PlotCost = 72;
+constexpr double AboveAxis = 1e6; // clamped to the top of the plot area
+constexpr qreal Tolerance = 0.5;
 
 // The path a view draws after its last search, from the source.
 QList<int> drawnPath(NetworkDisplayProbe &probe)
@@ -30,6 +41,48 @@ QList<int> drawnPath(NetworkDisplayProbe &probe)
     while (path.first() != probe.sourceVertex() && path.size() <= NetworkDisplay::VertexCount)
         path.prepend(probe.predecessor()[path.first()]);
     return path;
+}
+
+// The path 0, 2, 1 at the given loads, no path at the others.
+QList<LoadSweep::Point> sweepFinding(const QList<int> &loads)
+{
+    QList<LoadSweep::Point> points(LoadSweep::Loads);
+    for (int load = 0; load < LoadSweep::Loads; ++load) {
+        LoadSweep::Point &point = points[load];
+        point.load = load;
+        point.noLinkPassed = !loads.contains(load);
+        if (loads.contains(load)) {
+            point.share = 1;
+            point.cost = point.low = point.high = PlotCost;
+            point.path = {0, 2, 1};
+        }
+    }
+    return points;
+}
+
+QList<int> loadsBelow(int end)
+{
+    QList<int> loads(end);
+    std::iota(loads.begin(), loads.end(), 0);
+    return loads;
+}
+
+QRectF bounds(const PaintOp &op)
+{
+    switch (op.kind) {
+    case PaintOp::Line:
+        return QRectF(op.line.p1(), op.line.p2()).normalized();
+    case PaintOp::Text:
+        return QRectF(op.point, QSizeF());
+    default:
+        return op.rect;
+    }
+}
+
+bool holds(const QRectF &outer, const QRectF &inner)
+{
+    return outer.left() <= inner.left() + Tolerance && outer.right() >= inner.right() - Tolerance
+        && outer.top() <= inner.top() + Tolerance && outer.bottom() >= inner.bottom() - Tolerance;
 }
 
 } // namespace
@@ -46,6 +99,8 @@ private slots:
     void sweepEqualsFreshSearches();
     void randomSweepLeavesProgramAlone();
     void overtakenSweepShowsNewerState();
+    void sweepPlotDrawing_data();
+    void sweepPlotDrawing();
     void seriesLogsEverySearch();
     void pictures();
     void closingWithWindowsOpen();
@@ -155,6 +210,62 @@ void StudyWindowsTest::overtakenSweepShowsNewerState()
         QCOMPARE(sweep.points()[load].cost, expected[load].cost);
         QCOMPARE(sweep.points()[load].share, expected[load].share);
     }
+}
+
+void StudyWindowsTest::sweepPlotDrawing_data()
+{
+    QTest::addColumn<QList<int>>("loadsWithPath");
+    QTest::addColumn<int>("currentLoad");
+    QTest::addColumn<PaintOp::Kind>("kind");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QRectF>("inside"); // in loads and costs
+    QTest::addColumn<QRectF>("covering"); // the same; none when null
+
+    const QRectF gap(QPointF(39.5, 0), QPointF(LoadSweep::Loads - 1, AboveAxis));
+    QTest::newRow("no-path shading reaches the top")
+        << loadsBelow(40) << 0 << PaintOp::Rect << QString() << gap << gap;
+    const QRectF current(QPointF(20, 0), QPointF(20, AboveAxis));
+    QTest::newRow("current-load line spans the plot height")
+        << loadsBelow(40) << 20 << PaintOp::Line << QString() << current << current;
+    QTest::newRow("change label at load 0 right of the y axis")
+        << loadsBelow(40) << 20 << PaintOp::Text << QStringLiteral("0, 2, 1")
+        << QRectF(QPointF(0.5, 0), QPointF(LoadSweep::Loads - 1, AboveAxis)) << QRectF();
+    QTest::newRow("run of one load drawn")
+        << (loadsBelow(10) << 11) << 0 << PaintOp::Ellipse << QString()
+        << QRectF(QPointF(10.5, PlotCost - 1), QPointF(11.5, PlotCost + 1)) << QRectF();
+}
+
+// Some painted op of the kind lies inside the region and covers the other, both given in loads
+// and costs and mapped through the plot's own axes.
+void StudyWindowsTest::sweepPlotDrawing()
+{
+    QFETCH(QList<int>, loadsWithPath);
+    QFETCH(int, currentLoad);
+    QFETCH(PaintOp::Kind, kind);
+    QFETCH(QString, text);
+    QFETCH(QRectF, inside);
+    QFETCH(QRectF, covering);
+
+    SweepPlot plot;
+    PaintRecorder recorder;
+    plot.resize(recorder.width(), recorder.height());
+    plot.showSweep(sweepFinding(loadsWithPath), false, currentLoad);
+    plot.render(&recorder, QPoint(), QRegion(), QWidget::RenderFlags());
+
+    const QRectF area = plot.plotArea();
+    const auto pixels = [&](const QRectF &figures) {
+        const auto at = [&](const QPointF &figure) {
+            const QPointF point = plot.position(figure.x(), figure.y());
+            return QPointF(std::clamp(point.x(), area.left(), area.right()),
+                std::clamp(point.y(), area.top(), area.bottom()));
+        };
+        return QRectF(at(figures.topLeft()), at(figures.bottomRight())).normalized();
+    };
+    const QList<PaintOp> ops = recorder.ops(kind);
+    QVERIFY(std::any_of(ops.begin(), ops.end(), [&](const PaintOp &op) {
+        return (text.isEmpty() || op.text == text) && holds(pixels(inside), bounds(op))
+            && (covering.isNull() || holds(bounds(op), pixels(covering)));
+    }));
 }
 
 // A scripted series: each search is logged with its report as written and its outcome; the
