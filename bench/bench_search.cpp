@@ -3,15 +3,17 @@
 
 // Times the route search alone and the whole search cycle, on a destination that is reached
 // (0 to 19 at load 0) and one that is not (0 to 5 at load 40), on a fresh view and on one that
-// has already run 10,000 cycles; the search writing down its steps; and the literal reference
-// search on the same cases.
+// has already run 10,000 cycles; the search writing down its steps; the routing core's cycle as
+// the load sweep runs it; and the literal reference search on the same cases.
 // The console report is discarded while measuring.
 
 #include "coutcapture.h"
 #include "networkdisplayprobe.h"
 #include "searchoracle.h"
+#include "searchsimulator.h"
 
 #include <QApplication>
+#include <QRandomGenerator>
 
 #include <benchmark/benchmark.h>
 
@@ -91,6 +93,18 @@ void cycle(benchmark::State &state, Case c, bool aged)
     state.counters["cycles before"] = aged ? EarlierCycles : 1;
 }
 
+// One cycle of the routing core on a copy of the view's state, as the load sweep runs it: the
+// random effect on, a private generator, no report, no record.
+void coreCycle(benchmark::State &state, Case c)
+{
+    auto view = makeView(c, false);
+    view->setgrand(true);
+    SearchSimulator simulator(view->model());
+    QRandomGenerator draws(1);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(simulator.run(c.load, draws));
+}
+
 void oracle(benchmark::State &state, Case c, bool aged)
 {
     auto view = makeView(c, aged);
@@ -129,6 +143,8 @@ BENCHMARK_CAPTURE(cycle, reached_fresh, Reached, false)->Iterations(CycleIterati
 BENCHMARK_CAPTURE(cycle, unreached_fresh, Unreached, false)->Iterations(CycleIterations);
 BENCHMARK_CAPTURE(cycle, reached_after10000, Reached, true)->Iterations(CycleIterations);
 BENCHMARK_CAPTURE(cycle, unreached_after10000, Unreached, true)->Iterations(CycleIterations);
+BENCHMARK_CAPTURE(coreCycle, reached_random, Reached);
+BENCHMARK_CAPTURE(coreCycle, unreached_random, Unreached);
 BENCHMARK_CAPTURE(oracle, reached_fresh, Reached, false);
 BENCHMARK_CAPTURE(oracle, unreached_fresh, Unreached, false)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(oracle, reached_after10000, Reached, true)->Unit(benchmark::kMicrosecond);
@@ -158,5 +174,7 @@ int main(int argc, char **argv)
     ratio("search/reached_after10000", "search/reached_fresh");
     ratio("searchRecorded/reached_fresh", "search/reached_fresh");
     ratio("searchRecorded/unreached_fresh", "search/unreached_fresh");
+    ratio("coreCycle/reached_random", "search/reached_fresh");
+    ratio("coreCycle/unreached_random", "search/unreached_fresh");
     return 0;
 }
