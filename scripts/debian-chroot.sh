@@ -6,19 +6,11 @@
 # from the archive apt already uses, mounts what programs need inside it and always unmounts
 # again before anything deletes it. The base systems are kept in a cache outside the clone.
 
+# shellcheck source=scripts/apt-archive.sh
+source "$(dirname "${BASH_SOURCE[0]}")/apt-archive.sh"
+
 chroot_cache=${NETROUTE_CHROOT_CACHE:-/var/cache/netroute-chroots}
 chroot_mounts=()
-
-# The Debian archive this machine's apt uses, so that a chroot needs no other network.
-debian_archive()
-{
-    local url
-    url=$(awk '$1 == "URIs:" { for (i = 2; i <= NF; i++) if ($i ~ /\/debian\/?$/) { print $i; exit } }' \
-        /etc/apt/sources.list.d/*.sources 2>/dev/null | head -n 1)
-    [ -n "$url" ] || url=$(awk '$1 == "deb" && $2 ~ /\/debian\/?$/ { print $2; exit }' \
-        /etc/apt/sources.list 2>/dev/null)
-    echo "${url:-http://deb.debian.org/debian}"
-}
 
 require_chroot_tools()
 {
@@ -35,11 +27,13 @@ require_chroot_tools()
 # Prints the path of a tarball holding a fresh minbase system of the given release.
 base_tarball()
 {
-    local release=$1 tarball="$chroot_cache/$1-minbase.tar" tree
+    local release=$1 tarball="$chroot_cache/$1-minbase.tar" tree archive
     if [ ! -s "$tarball" ]; then
+        # The archive this machine's apt uses, so that a chroot needs no other network.
+        archive=$(debian_archive) || return 1
         mkdir -p "$chroot_cache"
         tree=$(mktemp -d "$chroot_cache/debootstrap.XXXXXX")
-        debootstrap --variant=minbase "$release" "$tree" "$(debian_archive)" >&2 ||
+        debootstrap --variant=minbase "$release" "$tree" "$archive" >&2 ||
             { remove_tree "$tree"; return 1; }
         tar -C "$tree" -cf "$tarball.part" . && mv "$tarball.part" "$tarball"
         remove_tree "$tree"

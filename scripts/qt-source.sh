@@ -6,15 +6,14 @@
 # with apt-get source through a private apt state, so that the machine's own apt configuration
 # needs no deb-src entry and is left as it was.
 
+# shellcheck source=scripts/apt-archive.sh
+source "$(dirname "${BASH_SOURCE[0]}")/apt-archive.sh"
+
 # The archive and release this machine's apt uses.
 qt_source_apt_dir()
 {
     local dir=$1 archive release
-    archive=$(awk '$1 == "URIs:" { for (i = 2; i <= NF; i++) if ($i ~ /\/debian\/?$/) { print $i; exit } }' \
-        /etc/apt/sources.list.d/*.sources 2>/dev/null | head -n 1) || true
-    [ -n "$archive" ] || archive=$(awk '$1 == "deb" && $2 ~ /\/debian\/?$/ { print $2; exit }' \
-        /etc/apt/sources.list 2>/dev/null) || true
-    archive=${archive:-http://deb.debian.org/debian}
+    archive=$(debian_archive) || return 1
     # shellcheck source=/dev/null
     release=$(. /etc/os-release && echo "$VERSION_CODENAME")
     mkdir -p "$dir/lists/partial"
