@@ -50,7 +50,7 @@ public:
     void setDestination(int vertex); // clamped to the vertices
     void setLoad(int load); // negative loads become 0
     void setRandomEffect(bool on);
-    void setTrialsLeft(int trials);
+    void setTrialsLeft(int left);
     void endSeries();
     void restartSeries();
 
@@ -62,7 +62,7 @@ public:
     // follows once it is complete.
     SearchRecord::Cycle runCycle();
     // The search alone, with the present load and factor.
-    bool findShortestPath(int source, int destination);
+    bool findShortestPath(int from, int to);
 
 signals:
     void sourceChanged(int source);

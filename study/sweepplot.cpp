@@ -109,9 +109,10 @@ void SweepPlot::showSweep(const LoadSweep &sweep, int currentLoad)
     showSweep(sweep.points(), sweep.randomEffect(), currentLoad);
 }
 
-void SweepPlot::showSweep(const QList<LoadSweep::Point> &sweep, bool randomEffect, int currentLoad)
+void SweepPlot::showSweep(
+    const QList<LoadSweep::Point> &figures, bool randomEffect, int currentLoad)
 {
-    points = sweep;
+    points = figures;
     random = randomEffect;
     current = currentLoad;
     int highest = MinimumCostTop;
@@ -269,7 +270,7 @@ bool SweepPlot::event(QEvent *event)
     return true;
 }
 
-void SweepPlot::paintEvent(QPaintEvent *)
+void SweepPlot::paintEvent(QPaintEvent * /*event*/)
 {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);

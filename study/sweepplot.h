@@ -22,7 +22,7 @@ public:
     explicit SweepPlot(QWidget *parent = nullptr);
 
     void showSweep(const LoadSweep &sweep, int currentLoad);
-    void showSweep(const QList<LoadSweep::Point> &points, bool randomEffect, int currentLoad);
+    void showSweep(const QList<LoadSweep::Point> &figures, bool randomEffect, int currentLoad);
     // Only the mark moves: the curve stays.
     void setCurrentLoad(int load);
 
