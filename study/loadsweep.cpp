@@ -16,8 +16,10 @@
 
 namespace {
 
+#if QT_CONFIG(thread)
+constexpr int ProgressEvery = 10; // loads between progress reports from the worker
+#endif
 constexpr int SliceMs = 15; // without threads, the longest the window waits for a slice
-constexpr int ProgressEvery = 10; // loads between progress reports
 constexpr double LowShare = 0.1;
 constexpr double MedianShare = 0.5;
 constexpr double HighShare = 0.9;
