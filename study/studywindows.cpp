@@ -7,6 +7,7 @@
 #include "loadsweepwindow.h"
 #include "networkdisplay.h"
 #include "networkmodel.h"
+#include "savedialog.h"
 #include "searchstepswindow.h"
 #include "serieslog.h"
 #include "serieswindow.h"
@@ -113,8 +114,7 @@ void StudyWindows::copyPicture()
 
 void StudyWindows::savePicture()
 {
-    DrawingPicture::saveWithDialog(board, tr("Save picture"), tr("netroute.png"),
-        [this](const QString &path) { return DrawingPicture::save(*view, path); });
+    SaveDialog::ask(board, DrawingPicture::request(*view, tr("Save picture"), tr("netroute.png")));
 }
 
 void StudyWindows::showContextMenu(QPoint position)
