@@ -18,6 +18,7 @@
 
 #include <QCheckBox>
 #include <QDirIterator>
+#include <QMenu>
 #include <QPointer>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -132,6 +133,7 @@ private slots:
     void seriesLogsEverySearch();
     void pictures_data();
     void pictures();
+    void contextMenuPopsUp();
     void closingWithWindowsOpen();
 };
 
@@ -477,6 +479,44 @@ void StudyWindowsTest::pictures()
     }
     QCOMPARE(view.accessibleDescription(), description);
     QCOMPARE(view.grab().toImage(), screen);
+}
+
+// The drawing's context menu pops up and leaves the event loop to the caller; its entries are
+// the main window's key commands.
+void StudyWindowsTest::contextMenuPopsUp()
+{
+    MainBoard board;
+    board.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&board));
+    auto *view = board.findChild<NetworkDisplay *>();
+    const QPoint background(100, 300);
+    QTimer nested; // times out only in an event loop run inside the right-click
+    nested.setSingleShot(true);
+    connect(&nested, &QTimer::timeout, [] {
+        if (QWidget *popup = QApplication::activePopupWidget())
+            popup->close();
+    });
+    nested.start(0);
+    QContextMenuEvent click(QContextMenuEvent::Mouse, background, view->mapToGlobal(background));
+    QApplication::sendEvent(view, &click);
+    QVERIFY(nested.isActive());
+    nested.stop();
+
+    QPointer<QMenu> menu;
+    for (QWidget *widget : QApplication::topLevelWidgets()) {
+        if (auto *found = qobject_cast<QMenu *>(widget); found && found->isVisible())
+            menu = found;
+    }
+    QVERIFY(menu);
+    QList<QAction *> entries = menu->actions();
+    entries.removeIf([](const QAction *action) { return action->isSeparator(); });
+    QCOMPARE(entries, board.actions());
+    QAction *steps = entries.first();
+    QCOMPARE(steps->text(), QStringLiteral("Search steps"));
+    QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(steps).center());
+    QTRY_VERIFY(menu.isNull()); // it deletes itself on closing
+    auto *window = board.findChild<SearchStepsWindow *>();
+    QVERIFY(window && window->isVisible());
 }
 
 // The study windows read the model, so the main window's end takes them first, a sweep under way
