@@ -3,11 +3,11 @@
 
 #pragma once
 
+#include "savedialog.h"
+
 #include <QCoreApplication>
 #include <QImage>
 #include <QString>
-
-#include <functional>
 
 class NetworkDisplay;
 class QWidget;
@@ -21,14 +21,14 @@ class DrawingPicture
 public:
     // Exactly the drawing's pixels.
     static QImage image(NetworkDisplay &view);
-    // Saves the drawing as PNG, or as SVG for a name ending in .svg where Qt SVG is built in.
-    // Returns what went wrong, naming the file, or an empty string.
-    static QString save(NetworkDisplay &view, const QString &path);
+    // Saving the drawing as the name's extension says: PNG (exactly its pixels, also for any
+    // other extension), PDF (drawn by its paint code on one page of its size), or SVG (drawn
+    // the same way) where Qt SVG is built in. The request reads the view, which must outlive
+    // it.
+    static SaveDialog::Request request(
+        NetworkDisplay &view, const QString &title, const QString &suggestedName);
     // The same for any widget, a plot for example, painted by its own paint code.
-    static QString saveWidget(QWidget &widget, const QString &path);
+    static SaveDialog::Request widgetRequest(
+        QWidget &widget, const QString &title, const QString &suggestedName);
     static QString fileFilter(); // for a save dialog
-    // Asks where to save, saves through save (which returns what went wrong, or nothing) and
-    // shows a failure in a message box.
-    static void saveWithDialog(QWidget *parent, const QString &title, const QString &suggestedName,
-        const std::function<QString(const QString &path)> &save);
 };

@@ -4,6 +4,7 @@
 #include "loadsweepwindow.h"
 
 #include "drawingpicture.h"
+#include "savedialog.h"
 #include "stepnarration.h"
 #include "sweepplot.h"
 
@@ -171,6 +172,6 @@ void LoadSweepWindow::copyPlot()
 
 void LoadSweepWindow::savePlot()
 {
-    DrawingPicture::saveWithDialog(this, tr("Save plot"), tr("netroute-sweep.png"),
-        [this](const QString &path) { return DrawingPicture::saveWidget(*plot, path); });
+    SaveDialog::ask(
+        this, DrawingPicture::widgetRequest(*plot, tr("Save plot"), tr("netroute-sweep.png")));
 }

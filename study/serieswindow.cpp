@@ -5,14 +5,11 @@
 
 #include "stepnarration.h"
 
-#include <QFileDialog>
 #include <QFontDatabase>
 #include <QHeaderView>
 #include <QLabel>
-#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -99,21 +96,21 @@ void SeriesWindow::showReport()
     report->setPlainText(index.isValid() ? reports.value(index.toInt()) : QString());
 }
 
+SaveDialog::Request SeriesWindow::csvRequest() const
+{
+    return {tr("Save as CSV"), tr("netroute-series.csv"), QStandardPaths::DocumentsLocation,
+        tr("CSV file (*.csv)"), tr("Could not save the searches to %1: %2."),
+        [this](const QString &) {
+            return SaveDialog::Content {log.csv().toUtf8(), {}};
+        }};
+}
+
 QString SeriesWindow::saveCsv(const QString &path) const
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(log.csv().toUtf8()) < 0 || !file.commit())
-        return tr("Could not save the searches to %1: %2.").arg(path, file.errorString());
-    return {};
+    return SaveDialog::save(csvRequest(), path);
 }
 
 void SeriesWindow::askAndSave()
 {
-    const QString path = QFileDialog::getSaveFileName(
-        this, tr("Save as CSV"), tr("netroute-series.csv"), tr("CSV file (*.csv)"));
-    if (path.isEmpty())
-        return;
-    const QString error = saveCsv(path);
-    if (!error.isEmpty())
-        QMessageBox::warning(this, tr("Save as CSV"), error);
+    SaveDialog::ask(this, csvRequest());
 }

@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "savedialog.h"
 #include "serieslog.h"
 
 #include <QWidget>
@@ -26,6 +27,7 @@ public:
 private:
     void add(const SeriesLog::Entry &entry);
     void showReport();
+    SaveDialog::Request csvRequest() const;
     void askAndSave();
 
     const SeriesLog &log;

@@ -7,10 +7,12 @@
 #include "loadsweepwindow.h"
 #include "networkdisplay.h"
 #include "networkmodel.h"
+#include "savedialog.h"
 #include "searchstepswindow.h"
 #include "serieslog.h"
 #include "serieswindow.h"
 
+#include <QAction>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QMenu>
@@ -44,15 +46,33 @@ StudyWindows::StudyWindows(QWidget *board, const NetworkModel *model, NetworkDis
 {
     connect(model, &NetworkModel::cycleFinished, log, &SeriesLog::takeCycle);
 
-    const std::pair<QKeySequence, void (StudyWindows::*)()> keys[] = {
-        {QKeySequence(Qt::CTRL | Qt::Key_T), &StudyWindows::showSearchSteps},
-        {QKeySequence(Qt::CTRL | Qt::Key_L), &StudyWindows::showLoadSweep},
-        {QKeySequence(Qt::CTRL | Qt::Key_H), &StudyWindows::showSeries},
-        {QKeySequence(Qt::CTRL | Qt::Key_C), &StudyWindows::copyPicture},
-        {QKeySequence(Qt::CTRL | Qt::Key_S), &StudyWindows::savePicture},
+    // One action per command, its key in the main window and its entry in the context menu.
+    const struct
+    {
+        const char *text;
+        QKeyCombination key;
+        void (StudyWindows::*slot)();
+        bool separatorBefore;
+    } commands[] = {
+        {QT_TR_NOOP("Search steps"), Qt::CTRL | Qt::Key_T, &StudyWindows::showSearchSteps, false},
+        {QT_TR_NOOP("Load sweep"), Qt::CTRL | Qt::Key_L, &StudyWindows::showLoadSweep, false},
+        {QT_TR_NOOP("Series"), Qt::CTRL | Qt::Key_H, &StudyWindows::showSeries, false},
+        {QT_TR_NOOP("Copy picture"), Qt::CTRL | Qt::Key_C, &StudyWindows::copyPicture, true},
+        {QT_TR_NOOP("Save picture..."), Qt::CTRL | Qt::Key_S, &StudyWindows::savePicture, false},
     };
-    for (const auto &[key, slot] : keys)
-        new QShortcut(key, board, this, slot, Qt::WindowShortcut);
+    for (const auto &command : commands) {
+        if (command.separatorBefore) {
+            auto *separator = new QAction(this);
+            separator->setSeparator(true);
+            menuEntries << separator;
+        }
+        auto *action = new QAction(tr(command.text), this);
+        action->setShortcut(QKeySequence(command.key));
+        action->setShortcutContext(Qt::WindowShortcut);
+        connect(action, &QAction::triggered, this, command.slot);
+        board->addAction(action);
+        menuEntries << action;
+    }
 
     // A right-click on a vertex disc chooses the destination; anywhere else it opens the menu.
     view->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -113,8 +133,7 @@ void StudyWindows::copyPicture()
 
 void StudyWindows::savePicture()
 {
-    DrawingPicture::saveWithDialog(board, tr("Save picture"), tr("netroute.png"),
-        [this](const QString &path) { return DrawingPicture::save(*view, path); });
+    SaveDialog::ask(board, DrawingPicture::request(*view, tr("Save picture"), tr("netroute.png")));
 }
 
 void StudyWindows::showContextMenu(QPoint position)
@@ -122,17 +141,9 @@ void StudyWindows::showContextMenu(QPoint position)
     const int element = view->elementAt(position);
     if (element >= 0 && element < NetworkDisplay::VertexCount)
         return;
-    QMenu menu(view);
-    menu.addAction(tr("Search steps"), QKeySequence(Qt::CTRL | Qt::Key_T), this,
-        &StudyWindows::showSearchSteps);
-    menu.addAction(
-        tr("Load sweep"), QKeySequence(Qt::CTRL | Qt::Key_L), this, &StudyWindows::showLoadSweep);
-    menu.addAction(
-        tr("Series"), QKeySequence(Qt::CTRL | Qt::Key_H), this, &StudyWindows::showSeries);
-    menu.addSeparator();
-    menu.addAction(
-        tr("Copy picture"), QKeySequence(Qt::CTRL | Qt::Key_C), this, &StudyWindows::copyPicture);
-    menu.addAction(tr("Save picture..."), QKeySequence(Qt::CTRL | Qt::Key_S), this,
-        &StudyWindows::savePicture);
-    menu.exec(view->mapToGlobal(position));
+    // popup(), not exec(): the web build cannot run the event loop exec() waits in.
+    auto *menu = new QMenu(view);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->addActions(menuEntries);
+    menu->popup(view->mapToGlobal(position));
 }

@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include <QList>
 #include <QObject>
 #include <QPoint>
 #include <QPointer>
@@ -10,6 +11,7 @@
 class LoadSweepWindow;
 class NetworkDisplay;
 class NetworkModel;
+class QAction;
 class QWidget;
 class SearchStepsWindow;
 class SeriesLog;
@@ -43,6 +45,7 @@ private:
     const NetworkModel *model;
     NetworkDisplay *view;
     SeriesLog *log;
+    QList<QAction *> menuEntries; // the commands of the keys, and a separator
     QPointer<SearchStepsWindow> stepsWindow;
     QPointer<LoadSweepWindow> sweepWindow;
     QPointer<SeriesWindow> seriesWindow;

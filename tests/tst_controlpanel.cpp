@@ -7,6 +7,7 @@
 #include "networkdisplayprobe.h"
 #include "searchoracle.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QLCDNumber>
 #include <QLabel>
@@ -177,6 +178,10 @@ void ControlPanelTest::controlColumn()
     for (QShortcut *shortcut : board->findChildren<QShortcut *>()) {
         QCOMPARE(shortcut->context(), Qt::WindowShortcut);
         shortcuts << shortcut->key().toString();
+    }
+    for (const QAction *action : board->actions()) {
+        QCOMPARE(action->shortcutContext(), Qt::WindowShortcut);
+        shortcuts << action->shortcut().toString();
     }
     // The panel's own keys, then those of the windows that study the searches.
     QCOMPARE(shortcuts,

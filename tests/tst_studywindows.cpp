@@ -17,7 +17,10 @@
 #include "sweepplot.h"
 
 #include <QCheckBox>
+#include <QDirIterator>
+#include <QMenu>
 #include <QPointer>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTreeWidget>
 #include <QXmlStreamReader>
@@ -27,6 +30,10 @@
 #include <numeric>
 
 Q_DECLARE_METATYPE(PaintOp::Kind)
+
+// What stands in the way of a save before it starts.
+enum class Obstacle { None, ReadOnlyFile, Folder, FileAsFolder };
+Q_DECLARE_METATYPE(Obstacle)
 
 namespace {
 
@@ -79,6 +86,28 @@ QRectF bounds(const PaintOp &op)
     }
 }
 
+// Every file and folder under a folder, with the files' bytes.
+QMap<QString, QByteArray> contents(const QString &folder)
+{
+    QMap<QString, QByteArray> found;
+    QDirIterator it(folder, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden,
+        QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        QFile file(it.next());
+        found[it.filePath()] = file.open(QIODevice::ReadOnly) ? file.readAll() : "(folder)";
+    }
+    return found;
+}
+
+// The save dialog's filter for an extension.
+QString filterFor(const QString &suffix)
+{
+    const QStringList filters = DrawingPicture::fileFilter().split(QStringLiteral(";;"));
+    const auto found = std::find_if(filters.begin(), filters.end(),
+        [&](const QString &filter) { return filter.contains(QStringLiteral("*.") + suffix); });
+    return found == filters.end() ? QString() : *found;
+}
+
 bool holds(const QRectF &outer, const QRectF &inner)
 {
     return outer.left() <= inner.left() + Tolerance && outer.right() >= inner.right() - Tolerance
@@ -102,7 +131,9 @@ private slots:
     void sweepPlotDrawing_data();
     void sweepPlotDrawing();
     void seriesLogsEverySearch();
+    void pictures_data();
     void pictures();
+    void contextMenuPopsUp();
     void closingWithWindowsOpen();
 };
 
@@ -334,10 +365,45 @@ void StudyWindowsTest::seriesLogsEverySearch()
     QVERIFY(window.saveCsv(blocked).contains(blocked));
 }
 
-// The PNG is the drawing's pixels, the SVG carries the outcome, a failed save names the file;
-// and none of it changes what the view shows or says.
+void StudyWindowsTest::pictures_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("filter"); // the extension of the filter chosen
+    QTest::addColumn<QString>("written");
+    QTest::addColumn<QString>("format"); // none: the save must fail
+    QTest::addColumn<Obstacle>("obstacle"); // at the written name, or as its folder
+
+    const QString png = QStringLiteral("drawing.png");
+    const QString pdf = QStringLiteral("drawing.pdf");
+    const QString bare = QStringLiteral("drawing");
+    QTest::newRow("PNG") << png << "png" << png << "png" << Obstacle::None;
+    QTest::newRow("typed PDF under the PNG filter")
+        << pdf << "png" << pdf << "pdf" << Obstacle::None;
+    QTest::newRow("PDF filter, no extension") << bare << "pdf" << pdf << "pdf" << Obstacle::None;
+    QTest::newRow("over a read-only PNG") << png << "png" << png << "" << Obstacle::ReadOnlyFile;
+    const QString inside = png + QStringLiteral("/inside.png");
+    QTest::newRow("inside a file") << inside << "png" << inside << "" << Obstacle::FileAsFolder;
+#ifdef NETROUTE_HAVE_SVG
+    const QString svg = QStringLiteral("drawing.svg");
+    QTest::newRow("SVG") << svg << "png" << svg << "svg" << Obstacle::None;
+    QTest::newRow("SVG filter, no extension") << bare << "svg" << svg << "svg" << Obstacle::None;
+    QTest::newRow("over a read-only SVG") << svg << "svg" << svg << "" << Obstacle::ReadOnlyFile;
+    QTest::newRow("folder in place of the SVG") << svg << "svg" << svg << "" << Obstacle::Folder;
+#endif
+}
+
+// The PNG is the drawing's pixels, the PDF one page of it and the SVG its drawing, both
+// carrying the outcome; the chosen filter gives the format unless the typed name names one; a
+// failed save names the file and leaves everything as it was; and none of it changes what the
+// view shows or says.
 void StudyWindowsTest::pictures()
 {
+    QFETCH(QString, typed);
+    QFETCH(QString, filter);
+    QFETCH(QString, written);
+    QFETCH(QString, format);
+    QFETCH(Obstacle, obstacle);
+
     NetworkDisplay view;
     view.setVertex2(1);
     view.resize(800, 600);
@@ -349,34 +415,108 @@ void StudyWindowsTest::pictures()
     }
     QTRY_VERIFY(view.accessibleDescription().contains(QLatin1String("Path Found")));
     const QString description = view.accessibleDescription();
+    const QString outcome = QStringLiteral("Path Found !! The optimal path load is 72");
     const QImage screen = view.grab().toImage();
-
     QCOMPARE(DrawingPicture::image(view), screen);
+
     QTemporaryDir dir;
-    const QString png = dir.filePath(QStringLiteral("drawing.png"));
-    QCOMPARE(DrawingPicture::save(view, png), QString());
-    QCOMPARE(QImage(png).convertToFormat(screen.format()), screen);
-
-#ifdef NETROUTE_HAVE_SVG
-    const QString svg = dir.filePath(QStringLiteral("drawing.svg"));
-    QCOMPARE(DrawingPicture::save(view, svg), QString());
-    QFile file(svg);
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    QXmlStreamReader xml(&file);
-    QString text;
-    while (!xml.atEnd()) {
-        if (xml.readNext() == QXmlStreamReader::Characters)
-            text += xml.text();
+    const QString path = dir.filePath(written);
+    QFile old(obstacle == Obstacle::FileAsFolder ? QFileInfo(path).path() : path);
+    if (obstacle == Obstacle::Folder) {
+        QVERIFY(QDir().mkdir(path));
+    } else if (obstacle != Obstacle::None) {
+        QVERIFY(old.open(QIODevice::WriteOnly));
+        QVERIFY(old.write("an earlier picture") > 0);
+        old.close();
     }
-    QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
-    QVERIFY(text.contains(QLatin1String("Path Found !! The optimal path load is 72")));
-#endif
+    if (obstacle == Obstacle::ReadOnlyFile) {
+        QVERIFY(old.setPermissions(QFileDevice::ReadOwner));
+        if (QFileInfo(path).isWritable())
+            QSKIP("this user writes read-only files");
+    }
+    const QMap<QString, QByteArray> before = contents(dir.path());
 
-    const QString blocked = png + QStringLiteral("/inside.png"); // a file is no folder
-    QVERIFY(DrawingPicture::save(view, blocked).contains(blocked));
-    QVERIFY(!QFile::exists(blocked));
+    const QString error
+        = SaveDialog::saveChosen(DrawingPicture::request(view, QString(), QString()),
+            dir.filePath(typed), filterFor(filter));
+    if (format.isEmpty()) {
+        QVERIFY2(error.contains(path), qPrintable(error));
+        QCOMPARE(contents(dir.path()), before);
+    } else {
+        QCOMPARE(error, QString());
+        QCOMPARE(contents(dir.path()).keys(), QStringList({path}));
+        QCOMPARE(SaveDialog::startPath(QStandardPaths::PicturesLocation, typed),
+            dir.filePath(typed)); // the next dialog starts here
+    }
+    QFile file(path);
+    if (format == QLatin1String("png"))
+        QCOMPARE(QImage(path).convertToFormat(screen.format()), screen);
+    if (format == QLatin1String("svg")) {
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QXmlStreamReader xml(&file);
+        QString text;
+        while (!xml.atEnd()) {
+            if (xml.readNext() == QXmlStreamReader::Characters)
+                text += xml.text();
+        }
+        QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
+        QVERIFY(text.contains(outcome));
+    }
+    if (format == QLatin1String("pdf")) {
+        // The page's text is compressed: the outcome is looked for in the uncompressed
+        // description, the page in its object and its size in its media box.
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QString pdf = QString::fromLatin1(file.readAll());
+        QVERIFY(pdf.startsWith(QLatin1String("%PDF")));
+        QCOMPARE(pdf.count(QRegularExpression(QStringLiteral("/Type\\s*/Page(?!s)"))), 1);
+        QVERIFY(pdf.contains(outcome));
+        const QRegularExpressionMatch box
+            = QRegularExpression(QStringLiteral("/MediaBox \\[0 0 ([\\d.]+) ([\\d.]+)\\]"))
+                  .match(pdf);
+        QVERIFY(box.hasMatch());
+        const QSizeF points = QSizeF(view.size()) * 72 / view.logicalDpiX();
+        QCOMPARE(QSizeF(box.captured(1).toDouble(), box.captured(2).toDouble()), points);
+    }
     QCOMPARE(view.accessibleDescription(), description);
     QCOMPARE(view.grab().toImage(), screen);
+}
+
+// The drawing's context menu pops up and leaves the event loop to the caller; its entries are
+// the main window's key commands.
+void StudyWindowsTest::contextMenuPopsUp()
+{
+    MainBoard board;
+    board.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&board));
+    auto *view = board.findChild<NetworkDisplay *>();
+    const QPoint background(100, 300);
+    QTimer nested; // times out only in an event loop run inside the right-click
+    nested.setSingleShot(true);
+    connect(&nested, &QTimer::timeout, [] {
+        if (QWidget *popup = QApplication::activePopupWidget())
+            popup->close();
+    });
+    nested.start(0);
+    QContextMenuEvent click(QContextMenuEvent::Mouse, background, view->mapToGlobal(background));
+    QApplication::sendEvent(view, &click);
+    QVERIFY(nested.isActive());
+    nested.stop();
+
+    QPointer<QMenu> menu;
+    for (QWidget *widget : QApplication::topLevelWidgets()) {
+        if (auto *found = qobject_cast<QMenu *>(widget); found && found->isVisible())
+            menu = found;
+    }
+    QVERIFY(menu);
+    QList<QAction *> entries = menu->actions();
+    entries.removeIf([](const QAction *action) { return action->isSeparator(); });
+    QCOMPARE(entries, board.actions());
+    QAction *steps = entries.first();
+    QCOMPARE(steps->text(), QStringLiteral("Search steps"));
+    QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(steps).center());
+    QTRY_VERIFY(menu.isNull()); // it deletes itself on closing
+    auto *window = board.findChild<SearchStepsWindow *>();
+    QVERIFY(window && window->isVisible());
 }
 
 // The study windows read the model, so the main window's end takes them first, a sweep under way

@@ -54,7 +54,11 @@ Section "netroute"
     File "${STAGE}\LICENSES.txt"
     WriteUninstaller "$INSTDIR\uninstall.exe"
 
+    ; The shortcut starts in the folder SetOutPath names: the user's own, not the install folder,
+    ; so that files saved from the program land where the user can write and find them.
+    SetOutPath "$PROFILE"
     CreateShortcut "$SMPROGRAMS\netroute.lnk" "$INSTDIR\netroute.exe" "" "$INSTDIR\netroute.ico"
+    SetOutPath "$INSTDIR"
 
     WriteRegStr SHCTX "${SETTINGS_KEY}" "InstallMode" "$MultiUser.InstallMode"
     WriteRegStr SHCTX "${UNINSTALL_KEY}" "DisplayName" "netroute"
