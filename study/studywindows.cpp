@@ -16,14 +16,40 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QMenu>
+#include <QScreen>
 #include <QShortcut>
 
+#include <algorithm>
+
 namespace {
+
+// A window larger than the room its screen gives (a small laptop's, the web page's) is shrunk to
+// fit, its frame included, and moved into that room.
+void fitToScreen(QWidget *window)
+{
+    const QScreen *screen = window->screen();
+    if (!screen)
+        return;
+    const QRect room = screen->availableGeometry();
+    const QSize frame = window->frameGeometry().size() - window->size();
+    const QSize fitting = window->size().boundedTo(room.size() - frame);
+    if (fitting != window->size())
+        window->resize(fitting);
+    const QSize outside = fitting + frame;
+    const QPoint corner = window->frameGeometry().topLeft();
+    const QPoint inside(std::clamp(corner.x(), room.left(), room.right() + 1 - outside.width()),
+        std::clamp(corner.y(), room.top(), room.bottom() + 1 - outside.height()));
+    if (inside != corner)
+        window->move(inside);
+}
 
 // Opens a window made on first use and brings it to the front.
 void present(QWidget *window)
 {
+    const bool opening = !window->isVisible();
     window->show();
+    if (opening)
+        fitToScreen(window); // once shown, its frame is known
     window->raise();
     window->activateWindow();
 }

@@ -134,6 +134,8 @@ private slots:
     void pictures_data();
     void pictures();
     void contextMenuPopsUp();
+    void windowsFitTheScreen_data();
+    void windowsFitTheScreen();
     void closingWithWindowsOpen();
 };
 
@@ -517,6 +519,39 @@ void StudyWindowsTest::contextMenuPopsUp()
     QTRY_VERIFY(menu.isNull()); // it deletes itself on closing
     auto *window = board.findChild<SearchStepsWindow *>();
     QVERIFY(window && window->isVisible());
+}
+
+void StudyWindowsTest::windowsFitTheScreen_data()
+{
+    QTest::addColumn<QByteArray>("slot");
+    QTest::addColumn<QString>("title");
+    QTest::newRow("Search steps") << QByteArray("showSearchSteps")
+                                  << QStringLiteral("Search steps");
+    QTest::newRow("Load sweep") << QByteArray("showLoadSweep") << QStringLiteral("Load sweep");
+    QTest::newRow("Series") << QByteArray("showSeries") << QStringLiteral("Series");
+}
+
+// Each window opens inside the room its screen gives, as small as the page's screen is.
+void StudyWindowsTest::windowsFitTheScreen()
+{
+    QFETCH(QByteArray, slot);
+    QFETCH(QString, title);
+    MainBoard board;
+    board.show();
+    QVERIFY(QMetaObject::invokeMethod(board.findChild<StudyWindows *>(), slot.constData()));
+    QWidget *window = nullptr;
+    for (QWidget *widget : QApplication::topLevelWidgets()) {
+        if (widget->isVisible() && widget->windowTitle() == title)
+            window = widget;
+    }
+    QVERIFY(window);
+    const QRect room = window->screen()->availableGeometry();
+    QVERIFY2(room.contains(window->frameGeometry()),
+        qPrintable(QStringLiteral("%1x%2 on %3x%4")
+                       .arg(window->frameGeometry().width())
+                       .arg(window->frameGeometry().height())
+                       .arg(room.width())
+                       .arg(room.height())));
 }
 
 // The study windows read the model, so the main window's end takes them first, a sweep under way
