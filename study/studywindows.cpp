@@ -7,6 +7,7 @@
 #include "loadsweepwindow.h"
 #include "networkdisplay.h"
 #include "networkmodel.h"
+#include "practicewindow.h"
 #include "searchstepswindow.h"
 #include "serieslog.h"
 #include "serieswindow.h"
@@ -48,6 +49,7 @@ StudyWindows::StudyWindows(QWidget *board, const NetworkModel *model, NetworkDis
         {QKeySequence(Qt::CTRL | Qt::Key_T), &StudyWindows::showSearchSteps},
         {QKeySequence(Qt::CTRL | Qt::Key_L), &StudyWindows::showLoadSweep},
         {QKeySequence(Qt::CTRL | Qt::Key_H), &StudyWindows::showSeries},
+        {QKeySequence(Qt::CTRL | Qt::Key_E), &StudyWindows::showPractice},
         {QKeySequence(Qt::CTRL | Qt::Key_C), &StudyWindows::copyPicture},
         {QKeySequence(Qt::CTRL | Qt::Key_S), &StudyWindows::savePicture},
     };
@@ -64,6 +66,7 @@ StudyWindows::~StudyWindows()
     delete stepsWindow;
     delete sweepWindow;
     delete seriesWindow;
+    delete practiceWindow;
 }
 
 const SeriesLog &StudyWindows::seriesLog() const
@@ -106,6 +109,16 @@ void StudyWindows::showSeries()
     present(seriesWindow);
 }
 
+// Practice has states of its own: it follows nothing of the model.
+void StudyWindows::showPractice()
+{
+    if (!practiceWindow) {
+        practiceWindow = new PracticeWindow(board);
+        quitsWith(practiceWindow, board);
+    }
+    present(practiceWindow);
+}
+
 void StudyWindows::copyPicture()
 {
     QGuiApplication::clipboard()->setImage(DrawingPicture::image(*view));
@@ -129,6 +142,8 @@ void StudyWindows::showContextMenu(QPoint position)
         tr("Load sweep"), QKeySequence(Qt::CTRL | Qt::Key_L), this, &StudyWindows::showLoadSweep);
     menu.addAction(
         tr("Series"), QKeySequence(Qt::CTRL | Qt::Key_H), this, &StudyWindows::showSeries);
+    menu.addAction(
+        tr("Practice"), QKeySequence(Qt::CTRL | Qt::Key_E), this, &StudyWindows::showPractice);
     menu.addSeparator();
     menu.addAction(
         tr("Copy picture"), QKeySequence(Qt::CTRL | Qt::Key_C), this, &StudyWindows::copyPicture);

@@ -10,6 +10,7 @@
 class LoadSweepWindow;
 class NetworkDisplay;
 class NetworkModel;
+class PracticeWindow;
 class QWidget;
 class SearchStepsWindow;
 class SeriesLog;
@@ -33,6 +34,7 @@ public slots:
     void showSearchSteps();
     void showLoadSweep();
     void showSeries();
+    void showPractice();
     void copyPicture();
     void savePicture();
 
@@ -46,4 +48,5 @@ private:
     QPointer<SearchStepsWindow> stepsWindow;
     QPointer<LoadSweepWindow> sweepWindow;
     QPointer<SeriesWindow> seriesWindow;
+    QPointer<PracticeWindow> practiceWindow;
 };
