@@ -67,7 +67,7 @@ void drawEndpoints(QRandomGenerator &generator, PracticeQuestion &question)
         ++question.destination;
 }
 
-// The links the step examined, from its current vertex to the unsettled ones.
+// The links the step examines, from its current vertex to the unsettled ones.
 QString examinedLinks(const SearchStep &step)
 {
     QStringList links;
@@ -75,7 +75,12 @@ QString examinedLinks(const SearchStep &step)
         if (examined.hasLink)
             links << tr("%1 (weight %2)").arg(examined.vertex).arg(examined.weight);
     }
-    return links.isEmpty() ? tr("no unsettled vertex") : links.join(QLatin1String(", "));
+    if (links.isEmpty())
+        return tr("The current vertex is %1; it has no link to an unsettled vertex.")
+            .arg(step.current);
+    return tr("The current vertex is %1; its links to unsettled vertices lead to %2.")
+        .arg(step.current)
+        .arg(links.join(QLatin1String(", ")));
 }
 
 void makeStepQuestion(QRandomGenerator &generator, PracticeQuestion &question)
@@ -88,13 +93,12 @@ void makeStepQuestion(QRandomGenerator &generator, PracticeQuestion &question)
     const SearchStep &next = question.record.steps[question.step];
     const QString situation
         = tr("A search from vertex %1 to vertex %2 at load %3, random effect off, is shown after "
-             "step %4. The current vertex is %5; its links to unsettled vertices lead to %6.")
+             "step %4.")
               .arg(question.source)
               .arg(question.destination)
               .arg(question.load)
               .arg(question.step)
-              .arg(next.current)
-              .arg(examinedLinks(next));
+        + QLatin1Char(' ') + examinedLinks(next);
 
     if (question.kind == PracticeQuestion::NextVertex) {
         question.text = situation + QLatin1Char(' ')

@@ -103,6 +103,7 @@ void PracticeWindow::buildControls()
     distancesTable->verticalHeader()->hide();
     distancesTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
     distancesTable->horizontalHeader()->setStretchLastSection(true);
+    distancesTable->setWordWrap(false);
 
     answerField = new QLineEdit(this);
     answerField->setAccessibleName(tr("Answer"));
@@ -133,8 +134,8 @@ void PracticeWindow::buildControls()
     top->addStretch();
     top->addWidget(sheetButton);
     auto *pictures = new QHBoxLayout;
-    pictures->addWidget(drawing, 3);
-    pictures->addWidget(distancesTable, 2);
+    pictures->addWidget(drawing, 1);
+    pictures->addWidget(distancesTable, 1);
     auto *answerRow = new QHBoxLayout;
     answerRow->addWidget(answerLabel);
     answerRow->addWidget(answerField, 1);
