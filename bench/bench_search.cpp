@@ -4,11 +4,13 @@
 // Times the route search alone and the whole search cycle, on a destination that is reached
 // (0 to 19 at load 0) and one that is not (0 to 5 at load 40), on a fresh view and on one that
 // has already run 10,000 cycles; the search writing down its steps; the routing core's cycle as
-// the load sweep runs it; and the literal reference search on the same cases.
+// the load sweep runs it; the literal reference search on the same cases; and the making of a
+// practice set.
 // The console report is discarded while measuring.
 
 #include "coutcapture.h"
 #include "networkdisplayprobe.h"
+#include "practiceset.h"
 #include "searchoracle.h"
 #include "searchsimulator.h"
 
@@ -131,6 +133,15 @@ public:
     std::map<std::string, double> times;
 };
 
+// A practice set of every kind, a new number each time: ten questions, each worked out by fresh
+// cycles of the routing core (up to a hundred for a Reach question).
+void practiceSet(benchmark::State &state)
+{
+    int number = PracticeSet::LowestNumber;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(PracticeSet(number++, PracticeSet::allKinds()));
+}
+
 } // namespace
 
 BENCHMARK_CAPTURE(search, reached_fresh, Reached, false);
@@ -148,6 +159,7 @@ BENCHMARK_CAPTURE(coreCycle, unreached_random, Unreached);
 BENCHMARK_CAPTURE(oracle, reached_fresh, Reached, false);
 BENCHMARK_CAPTURE(oracle, unreached_fresh, Unreached, false)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(oracle, reached_after10000, Reached, true)->Unit(benchmark::kMicrosecond);
+BENCHMARK(practiceSet)->Unit(benchmark::kMicrosecond);
 // The reference on the aged unreachable case walks 30,000-entry lists a million times: hours.
 
 int main(int argc, char **argv)

@@ -3,17 +3,20 @@
 
 // Saves pictures of the real windows for the README: the main window right after a search from
 // vertex 0 to 19, with the best path drawn; its "Search steps" window at the ninth step; its
-// "Series" window; and its "Load sweep" window once the sweep is worked out.
-// Usage: netroute-screenshot MAIN.png [STEPS.png SERIES.png SWEEP.png]
+// "Series" window; its "Load sweep" window once the sweep is worked out; and its "Practice"
+// window with a Next vertex question answered.
+// Usage: netroute-screenshot MAIN.png [STEPS.png SERIES.png SWEEP.png [PRACTICE.png]]
 
 #include "loadsweepwindow.h"
 #include "mainboard.h"
 #include "networkdisplay.h"
+#include "practicewindow.h"
 #include "searchstepswindow.h"
 #include "serieswindow.h"
 #include "studywindows.h"
 
 #include <QApplication>
+#include <QLineEdit>
 #include <QPixmap>
 #include <QTimer>
 
@@ -28,6 +31,24 @@ bool save(QWidget *window, const char *path)
     const bool saved = window->grab().save(QString::fromLocal8Bit(path));
     std::fprintf(stderr, saved ? "saved %s\n" : "could not write %s\n", path);
     return saved;
+}
+
+// The first set that opens with a Next vertex question, answered right.
+bool savePractice(StudyWindows *study, QWidget *board, const char *path)
+{
+    study->showPractice();
+    auto *practice = board->findChild<PracticeWindow *>();
+    int number = PracticeSet::LowestNumber;
+    while (PracticeSet(number, PracticeSet::allKinds()).questions().first().kind
+        != PracticeQuestion::NextVertex)
+        ++number;
+    practice->startSet(number);
+    for (auto *field : practice->findChildren<QLineEdit *>()) {
+        if (field->accessibleName() == QLatin1String("Answer"))
+            field->setText(practice->set().questions().first().answerText());
+    }
+    practice->check();
+    return save(practice, path);
 }
 
 } // namespace
@@ -64,9 +85,12 @@ int main(int argc, char **argv)
         }
         study->showLoadSweep();
         auto *sweep = board.findChild<LoadSweepWindow *>();
-        QObject::connect(&sweep->sweep(), &LoadSweep::finished, &app, [&app, sweep, argv] {
-            QTimer::singleShot(
-                100, &app, [&app, sweep, argv] { app.exit(save(sweep, argv[4]) ? 0 : 1); });
+        QObject::connect(&sweep->sweep(), &LoadSweep::finished, &app, [&, sweep] {
+            QTimer::singleShot(100, &app, [&, sweep] {
+                const bool saved
+                    = save(sweep, argv[4]) && (argc <= 5 || savePractice(study, &board, argv[5]));
+                app.exit(saved ? 0 : 1);
+            });
         });
     });
     QTimer::singleShot(0, &board, [&] { QMetaObject::invokeMethod(&board, "fire"); });

@@ -82,30 +82,10 @@ QString Explanations::link(int source, const Link &link) const
                  .arg(link.target)
                  .arg(weight, number(link.factor));
 
-    const QString labelSum = tr("%1 + %2 × %3 = %4")
-                                 .arg(weight, QString::number(std::trunc(link.factor)))
-                                 .arg(load)
-                                 .arg(LoadRules::labelLoad(load, link));
-    if (LoadRules::isSaturated(load, link))
-        lines << tr("Label at load %1: NoLink, since whole weight plus whole factor times load "
-                    "is %2, above %3.")
-                     .arg(load)
-                     .arg(labelSum)
-                     .arg(Routing::HighestLoad);
-    else
-        lines << tr("Label at load %1: %2, whole weight plus whole factor times load: %3.")
-                     .arg(load)
-                     .arg(linkLabel(link), labelSum);
+    lines << labelLine(load, link);
 
     const bool passes = LoadRules::passesLoadTest(load, link.factor);
-    QString verdict = passes ? tr("passed") : tr("failed");
-    if (!model.hasCycleRun()) // nothing has been tested yet: say what the test would give
-        verdict = passes ? tr("would pass at this load") : tr("would fail at this load");
-    lines << tr("Load test, load plus load times its factor below %1: %2 + %2 × %3 = %4, %5.")
-                 .arg(Routing::LoadLimit)
-                 .arg(load)
-                 .arg(number(link.factor), number(LoadRules::loadTestSum(load, link.factor)),
-                     verdict);
+    lines << loadTestLine(load, link.factor, model.hasCycleRun());
 
     const Link *record = model.usableLinks().first(source, link.target);
     if (!record) {
@@ -115,22 +95,56 @@ QString Explanations::link(int source, const Link &link) const
     lines << (passes ? tr("The search can use it.")
                      : tr("The search can still use it: the usable links keep the copy an "
                           "earlier cycle let pass."));
-    const QString priced = tr("%1 × %2 + %3 = %4")
-                               .arg(load)
-                               .arg(number(factor), QString::number(record->weight),
-                                   number(LoadRules::pricedCost(load, factor, *record)));
-    if (LoadRules::isLeftOut(load, factor, *record))
-        lines << tr("Search cost, load times factor plus weight: %1, above %2, so the search "
-                    "leaves it out.")
-                     .arg(priced)
-                     .arg(Routing::HighestLoad);
-    else
-        lines << tr("Search cost, load times factor plus weight: %1.").arg(priced);
+    lines << searchCostLine(load, factor, *record);
     if (factor != link.factor)
         lines << tr("The search prices every link with the factor drawn last in the cycle, %1, "
                     "not with this link's own.")
                      .arg(number(factor));
     return lines.join(QLatin1Char('\n'));
+}
+
+QString Explanations::labelLine(int load, const Link &link)
+{
+    const QString weight = QString::number(std::trunc(link.weight));
+    const QString labelSum = tr("%1 + %2 × %3 = %4")
+                                 .arg(weight, QString::number(std::trunc(link.factor)))
+                                 .arg(load)
+                                 .arg(LoadRules::labelLoad(load, link));
+    if (LoadRules::isSaturated(load, link))
+        return tr("Label at load %1: NoLink, since whole weight plus whole factor times load "
+                  "is %2, above %3.")
+            .arg(load)
+            .arg(labelSum)
+            .arg(Routing::HighestLoad);
+    return tr("Label at load %1: %2, whole weight plus whole factor times load: %3.")
+        .arg(load)
+        .arg(QString::number(LoadRules::labelLoad(load, link)), labelSum);
+}
+
+QString Explanations::loadTestLine(int load, float factor, bool cycleRan)
+{
+    const bool passes = LoadRules::passesLoadTest(load, factor);
+    QString verdict = passes ? tr("passed") : tr("failed");
+    if (!cycleRan) // nothing has been tested yet: say what the test would give
+        verdict = passes ? tr("would pass at this load") : tr("would fail at this load");
+    return tr("Load test, load plus load times its factor below %1: %2 + %2 × %3 = %4, %5.")
+        .arg(Routing::LoadLimit)
+        .arg(load)
+        .arg(number(factor), number(LoadRules::loadTestSum(load, factor)), verdict);
+}
+
+QString Explanations::searchCostLine(int load, float factor, const Link &record)
+{
+    const QString priced = tr("%1 × %2 + %3 = %4")
+                               .arg(load)
+                               .arg(number(factor), QString::number(record.weight),
+                                   number(LoadRules::pricedCost(load, factor, record)));
+    if (LoadRules::isLeftOut(load, factor, record))
+        return tr("Search cost, load times factor plus weight: %1, above %2, so the search "
+                  "leaves it out.")
+            .arg(priced)
+            .arg(Routing::HighestLoad);
+    return tr("Search cost, load times factor plus weight: %1.").arg(priced);
 }
 
 QString Explanations::linkLabel(const Link &link) const

@@ -25,6 +25,11 @@ public:
     QString vertex(int vertex) const;
     // A link: its label, its load test and its search cost, each with the numbers behind it.
     QString link(int source, const Link &link) const;
+    // The lines of link(), for any load and factor: how the label is worked out, the load test
+    // (as passed or failed once a cycle ran, else as what it would give), the search's cost.
+    static QString labelLine(int load, const Link &link);
+    static QString loadTestLine(int load, float factor, bool cycleRan);
+    static QString searchCostLine(int load, float factor, const Link &record);
 
     // The label a link shows at the present load: its load, or "NoLink" above the highest.
     QString linkLabel(const Link &link) const;

@@ -239,19 +239,24 @@ void SearchStepsWindow::fillDistances(const SearchState &state)
     if (!searched)
         return;
     for (int v = 0; v < record.vertexCount; ++v) {
-        const bool reached = state.state[v] != SearchState::NotReached;
-        const QString stateText = state.state[v] == SearchState::Settled ? tr("settled")
-            : reached ? tr("reached, not settled")
-                      : tr("not reached");
-        distancesTable->setItem(v, 0, cell(QString::number(v)));
-        distancesTable->setItem(v, 1,
-            cell(reached ? QString::number(state.distance[v])
-                         : tr("%1 (unreachable)").arg(state.distance[v])));
-        distancesTable->setItem(v, 2,
-            cell(state.predecessor[v] >= 0 ? QString::number(state.predecessor[v]) : tr("none")));
-        distancesTable->setItem(v, 3, cell(stateText));
+        const QStringList cells = distanceCells(state, v);
+        for (int column = 0; column < cells.size(); ++column)
+            distancesTable->setItem(v, column, cell(cells[column]));
     }
     distancesTable->resizeColumnsToContents();
+}
+
+QStringList SearchStepsWindow::distanceCells(const SearchState &state, int vertex)
+{
+    const bool reached = state.state[vertex] != SearchState::NotReached;
+    const QString stateText = state.state[vertex] == SearchState::Settled ? tr("settled")
+        : reached ? tr("reached, not settled")
+                  : tr("not reached");
+    return {QString::number(vertex),
+        reached ? QString::number(state.distance[vertex])
+                : tr("%1 (unreachable)").arg(state.distance[vertex]),
+        state.predecessor[vertex] >= 0 ? QString::number(state.predecessor[vertex]) : tr("none"),
+        stateText};
 }
 
 void SearchStepsWindow::first()

@@ -6,6 +6,7 @@
 #include "networkreader.h"
 #include "searchrecord.h"
 
+#include <QStringList>
 #include <QTimer>
 #include <QWidget>
 
@@ -29,6 +30,8 @@ public:
 
     int currentRow() const; // 0: the start; k: the k-th step
     int rowCount() const;
+    // A row of the Distances table: vertex, distance, predecessor, state.
+    static QStringList distanceCells(const SearchState &state, int vertex);
 
 public slots:
     // Reads the model's last search cycle again; called after every cycle.

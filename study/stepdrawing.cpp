@@ -3,6 +3,7 @@
 
 #include "stepdrawing.h"
 
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -16,6 +17,8 @@ const QColor SettledColor(30, 90, 60);
 const QColor ReachedColor(150, 210, 175);
 const QColor UnreachedColor(235, 240, 236);
 const QColor CurrentColor(200, 20, 95);
+const QColor MarkColor(230, 140, 0);
+constexpr double WeightPosition = 0.6; // along the link: nearer its target than the pair's other
 
 } // namespace
 
@@ -35,6 +38,33 @@ void StepDrawing::showStep(
     path = newPath;
     searched = wasSearched;
     update();
+}
+
+void StepDrawing::setMarks(const QList<int> &vertices, int linkSource, int linkTarget, bool weights)
+{
+    markedVertices = vertices;
+    markedSource = linkSource;
+    markedTarget = linkTarget;
+    showWeights = weights;
+    update();
+}
+
+int StepDrawing::vertexAt(QPointF position) const
+{
+    const QPointF point = toWidget().inverted().map(position);
+    for (int v = 0; v < reader.vertexCount(); ++v) {
+        if (reader.vertexDisc(v).contains(point))
+            return v;
+    }
+    return -1;
+}
+
+void StepDrawing::mousePressEvent(QMouseEvent *event)
+{
+    const int vertex = vertexAt(event->position());
+    if (vertex >= 0)
+        emit vertexClicked(vertex);
+    QWidget::mousePressEvent(event);
 }
 
 QSize StepDrawing::sizeHint() const
@@ -86,6 +116,19 @@ void StepDrawing::paintEvent(QPaintEvent * /*event*/)
     const double radius = transform.mapRect(reader.vertexDisc(0)).width() / 2 + 1;
     QFont small = font();
     small.setPointSizeF(std::max(6.0, small.pointSizeF() * 0.8));
+    for (const NetworkReader::LinkView &link : links) {
+        if (link.source == markedSource && link.target == markedTarget) {
+            painter.setPen(QPen(MarkColor, 4, Qt::SolidLine, Qt::RoundCap));
+            painter.drawLine(transform.map(link.line));
+        }
+    }
+    if (showWeights) {
+        painter.setPen(LinkColor.darker());
+        painter.setFont(small);
+        for (const NetworkReader::LinkView &link : links)
+            painter.drawText(
+                transform.map(link.line.pointAt(WeightPosition)), QString::number(link.weight));
+    }
     for (int v = 0; v < reader.vertexCount(); ++v) {
         const QPointF centre = transform.map(reader.vertexDisc(v).center());
         const SearchState::VertexState vertexState
@@ -96,6 +139,11 @@ void StepDrawing::paintEvent(QPaintEvent * /*event*/)
         painter.setPen(QPen(v == current ? CurrentColor : Qt::darkGray, v == current ? 3 : 1));
         painter.setBrush(fill);
         painter.drawEllipse(centre, radius + 2, radius + 2);
+        if (markedVertices.contains(v)) {
+            painter.setPen(QPen(MarkColor, 3));
+            painter.setBrush(Qt::NoBrush);
+            painter.drawEllipse(centre, radius + 5, radius + 5);
+        }
         painter.setPen(vertexState == SearchState::Settled ? Qt::white : Qt::black);
         painter.setFont(small);
         painter.drawText(

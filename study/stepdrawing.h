@@ -21,10 +21,18 @@ public:
 
     // What to draw: the state after a step, its current vertex (or -1) and the path (or none).
     void showStep(const SearchState &state, int current, const QList<int> &path, bool searched);
+    // Marks for a question about the network: vertices ringed, one link drawn wide (or none:
+    // -1), every link's weight written beside it.
+    void setMarks(const QList<int> &vertices, int linkSource, int linkTarget, bool weights);
     QSize sizeHint() const override;
+    int vertexAt(QPointF position) const; // the vertex whose disc holds the point, or -1
+
+signals:
+    void vertexClicked(int vertex);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
 
 private:
     QTransform toWidget() const;
@@ -34,4 +42,8 @@ private:
     int current = -1;
     QList<int> path;
     bool searched = false;
+    QList<int> markedVertices;
+    int markedSource = -1;
+    int markedTarget = -1;
+    bool showWeights = false;
 };

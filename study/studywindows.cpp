@@ -7,6 +7,7 @@
 #include "loadsweepwindow.h"
 #include "networkdisplay.h"
 #include "networkmodel.h"
+#include "practicewindow.h"
 #include "savedialog.h"
 #include "searchstepswindow.h"
 #include "serieslog.h"
@@ -83,6 +84,7 @@ StudyWindows::StudyWindows(QWidget *board, const NetworkModel *model, NetworkDis
         {QT_TR_NOOP("Search steps"), Qt::CTRL | Qt::Key_T, &StudyWindows::showSearchSteps, false},
         {QT_TR_NOOP("Load sweep"), Qt::CTRL | Qt::Key_L, &StudyWindows::showLoadSweep, false},
         {QT_TR_NOOP("Series"), Qt::CTRL | Qt::Key_H, &StudyWindows::showSeries, false},
+        {QT_TR_NOOP("Practice"), Qt::CTRL | Qt::Key_E, &StudyWindows::showPractice, false},
         {QT_TR_NOOP("Copy picture"), Qt::CTRL | Qt::Key_C, &StudyWindows::copyPicture, true},
         {QT_TR_NOOP("Save picture..."), Qt::CTRL | Qt::Key_S, &StudyWindows::savePicture, false},
     };
@@ -110,6 +112,7 @@ StudyWindows::~StudyWindows()
     delete stepsWindow;
     delete sweepWindow;
     delete seriesWindow;
+    delete practiceWindow;
 }
 
 const SeriesLog &StudyWindows::seriesLog() const
@@ -150,6 +153,16 @@ void StudyWindows::showSeries()
         quitsWith(seriesWindow, board);
     }
     present(seriesWindow);
+}
+
+// Practice has states of its own: it follows nothing of the model.
+void StudyWindows::showPractice()
+{
+    if (!practiceWindow) {
+        practiceWindow = new PracticeWindow(board);
+        quitsWith(practiceWindow, board);
+    }
+    present(practiceWindow);
 }
 
 void StudyWindows::copyPicture()

@@ -11,6 +11,7 @@
 class LoadSweepWindow;
 class NetworkDisplay;
 class NetworkModel;
+class PracticeWindow;
 class QAction;
 class QWidget;
 class SearchStepsWindow;
@@ -35,6 +36,7 @@ public slots:
     void showSearchSteps();
     void showLoadSweep();
     void showSeries();
+    void showPractice();
     void copyPicture();
     void savePicture();
 
@@ -49,4 +51,5 @@ private:
     QPointer<SearchStepsWindow> stepsWindow;
     QPointer<LoadSweepWindow> sweepWindow;
     QPointer<SeriesWindow> seriesWindow;
+    QPointer<PracticeWindow> practiceWindow;
 };

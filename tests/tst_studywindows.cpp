@@ -529,6 +529,7 @@ void StudyWindowsTest::windowsFitTheScreen_data()
                                   << QStringLiteral("Search steps");
     QTest::newRow("Load sweep") << QByteArray("showLoadSweep") << QStringLiteral("Load sweep");
     QTest::newRow("Series") << QByteArray("showSeries") << QStringLiteral("Series");
+    QTest::newRow("Practice") << QByteArray("showPractice") << QStringLiteral("Practice");
 }
 
 // Each window opens inside the room its screen gives, as small as the page's screen is.

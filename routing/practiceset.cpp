@@ -1,0 +1,337 @@
+// SPDX-FileCopyrightText: The netroute developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "practiceset.h"
+
+#include "loadrules.h"
+#include "routesearch.h"
+#include "routing.h"
+#include "searchcycle.h"
+#include "topology.h"
+#include "usablelinks.h"
+
+#include <QLocale>
+#include <QRandomGenerator>
+#include <QStringList>
+
+#include <algorithm>
+#include <cmath>
+#include <iterator>
+
+namespace {
+
+using Kind = PracticeQuestion::Kind;
+
+struct KindEntry
+{
+    Kind kind;
+    const char *name;
+};
+
+constexpr KindEntry kindTable[] = {
+    {PracticeQuestion::NextVertex, QT_TRANSLATE_NOOP("PracticeQuestion", "Next vertex")},
+    {PracticeQuestion::Distance, QT_TRANSLATE_NOOP("PracticeQuestion", "Distance")},
+    {PracticeQuestion::LoadTest, QT_TRANSLATE_NOOP("PracticeQuestion", "Load test")},
+    {PracticeQuestion::Cost, QT_TRANSLATE_NOOP("PracticeQuestion", "Cost")},
+    {PracticeQuestion::Label, QT_TRANSLATE_NOOP("PracticeQuestion", "Label")},
+    {PracticeQuestion::BestRoute, QT_TRANSLATE_NOOP("PracticeQuestion", "Best route")},
+    {PracticeQuestion::Reach, QT_TRANSLATE_NOOP("PracticeQuestion", "Reach")},
+};
+
+constexpr int Hundredths = 100; // factors are stated with two decimals
+constexpr int FactorDraws = Hundredths + 1; // 0.00 to 1.00, both included
+constexpr int LabelWholeFactorShare = 3; // one label question in three has the factor 1.00
+constexpr int StepKindLoads = Routing::LoadLimit / 2; // every link passes below this load
+constexpr int BestRouteLoads = StepKindLoads + 10; // a few above, where no link passes
+
+QString factorText(int hundredths)
+{
+    return QString::number(hundredths / double(Hundredths), 'f', 2);
+}
+
+float factorOf(int hundredths)
+{
+    return static_cast<float>(hundredths) / static_cast<float>(Hundredths);
+}
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("PracticeQuestion", text);
+}
+
+void drawEndpoints(QRandomGenerator &generator, PracticeQuestion &question)
+{
+    question.source = static_cast<int>(generator.bounded(Routing::VertexCount));
+    question.destination = static_cast<int>(generator.bounded(Routing::HighestVertex));
+    if (question.destination >= question.source)
+        ++question.destination;
+}
+
+// The links the step examines, from its current vertex to the unsettled ones.
+QString examinedLinks(const SearchStep &step)
+{
+    QStringList links;
+    for (const ExaminedVertex &examined : step.examined) {
+        if (examined.hasLink)
+            links << tr("%1 (weight %2)").arg(examined.vertex).arg(examined.weight);
+    }
+    if (links.isEmpty())
+        return tr("The current vertex is %1; it has no link to an unsettled vertex.")
+            .arg(step.current);
+    return tr("The current vertex is %1; its links to unsettled vertices lead to %2.")
+        .arg(step.current)
+        .arg(links.join(QLatin1String(", ")));
+}
+
+void makeStepQuestion(QRandomGenerator &generator, PracticeQuestion &question)
+{
+    drawEndpoints(generator, question);
+    question.load = static_cast<int>(generator.bounded(StepKindLoads));
+    question.record = PracticeSet::freshCycle(question.source, question.destination, question.load);
+    const int steps = static_cast<int>(question.record.steps.size());
+    question.step = static_cast<int>(generator.bounded(steps));
+    const SearchStep &next = question.record.steps[question.step];
+    const QString situation
+        = tr("A search from vertex %1 to vertex %2 at load %3, random effect off, is shown after "
+             "step %4.")
+              .arg(question.source)
+              .arg(question.destination)
+              .arg(question.load)
+              .arg(question.step)
+        + QLatin1Char(' ') + examinedLinks(next);
+
+    if (question.kind == PracticeQuestion::NextVertex) {
+        question.text = situation + QLatin1Char(' ')
+            + tr("Which vertex does step %1 settle? Type its number or click it, or type "
+                 "\"none\" if the search stands still.")
+                  .arg(question.step + 1);
+        if (next.chosen < 0)
+            question.word = QStringLiteral("none");
+        else
+            question.number = next.chosen;
+        return;
+    }
+    // Preferably a vertex the step works a link out for.
+    QList<int> candidates;
+    QList<int> unsettled;
+    for (const ExaminedVertex &examined : next.examined) {
+        unsettled << examined.vertex;
+        if (examined.hasLink)
+            candidates << examined.vertex;
+    }
+    if (candidates.isEmpty())
+        candidates = unsettled;
+    question.vertex = candidates[static_cast<int>(generator.bounded(int(candidates.size())))];
+    question.text = situation + QLatin1Char(' ')
+        + tr("What distance does vertex %1 hold after step %2?")
+              .arg(question.vertex)
+              .arg(question.step + 1);
+    question.number = question.record.stateAfter(question.step + 1).distance[question.vertex];
+}
+
+// The link kinds' factors, drawn again where the float the program computes with would decide
+// the rule otherwise than the two-decimal number the question states.
+void makeLinkQuestion(
+    QRandomGenerator &generator, const Topology &topology, PracticeQuestion &question)
+{
+    const Link *link = nullptr;
+    for (;;) {
+        link = topology.linkAt(
+            static_cast<int>(generator.bounded(topology.totalLinkCount)), &question.source);
+        question.destination = link->target;
+        question.load = static_cast<int>(generator.bounded(Routing::LoadLimit));
+        question.factorHundredths = static_cast<int>(generator.bounded(FactorDraws));
+        if (question.kind == PracticeQuestion::Label
+            && generator.bounded(LabelWholeFactorShare) == 0)
+            question.factorHundredths = Hundredths;
+        const int load = question.load;
+        const int k = question.factorHundredths;
+        const float factor = question.factor();
+        if (question.kind == PracticeQuestion::LoadTest
+            && LoadRules::passesLoadTest(load, factor)
+                != (Hundredths * load + load * k < Hundredths * Routing::LoadLimit))
+            continue;
+        const int weightHundredths = Hundredths * static_cast<int>(link->weight);
+        if (question.kind == PracticeQuestion::Cost
+            && LoadRules::isLeftOut(load, factor, *link)
+                != (load * k + weightHundredths > Hundredths * Routing::HighestLoad))
+            continue;
+        break;
+    }
+    const QString factor = factorText(question.factorHundredths);
+    const int weight = static_cast<int>(link->weight);
+    question.weight = weight;
+    Link drawn = *link;
+    drawn.factor = question.factor();
+    switch (question.kind) {
+    case PracticeQuestion::LoadTest:
+        question.text = tr("At load %1, link %2 to %3 (weight %4) drew the random factor %5. Does "
+                           "it pass the search cycle's load test? Type \"yes\" or \"no\".")
+                            .arg(question.load)
+                            .arg(question.source)
+                            .arg(question.destination)
+                            .arg(weight)
+                            .arg(factor);
+        question.word = LoadRules::passesLoadTest(question.load, drawn.factor)
+            ? QStringLiteral("yes")
+            : QStringLiteral("no");
+        break;
+    case PracticeQuestion::Cost:
+        question.text = tr("At load %1, the factor drawn last in the cycle is %2, and link %3 to "
+                           "%4 (weight %5) is usable. What does the search charge for it? Type a "
+                           "number, or \"left out\".")
+                            .arg(question.load)
+                            .arg(factor)
+                            .arg(question.source)
+                            .arg(question.destination)
+                            .arg(weight);
+        if (LoadRules::isLeftOut(question.load, drawn.factor, drawn))
+            question.word = QStringLiteral("left out");
+        else
+            question.number = LoadRules::pricedCost(question.load, drawn.factor, drawn);
+        break;
+    default:
+        question.text = tr("At load %1, link %2 to %3 (weight %4) drew the random factor %5. What "
+                           "label does the drawing show on it? Type a number, or \"NoLink\".")
+                            .arg(question.load)
+                            .arg(question.source)
+                            .arg(question.destination)
+                            .arg(weight)
+                            .arg(factor);
+        if (LoadRules::isSaturated(question.load, drawn))
+            question.word = QStringLiteral("NoLink");
+        else
+            question.number = static_cast<double>(LoadRules::labelLoad(question.load, drawn));
+        break;
+    }
+}
+
+void makeBestRouteQuestion(QRandomGenerator &generator, PracticeQuestion &question)
+{
+    drawEndpoints(generator, question);
+    question.load = static_cast<int>(generator.bounded(BestRouteLoads));
+    question.record = PracticeSet::freshCycle(question.source, question.destination, question.load);
+    question.text = tr("Random effect off, load %1: what does the best route from vertex %2 to "
+                       "vertex %3 cost? Type a number, or \"no path\".")
+                        .arg(question.load)
+                        .arg(question.source)
+                        .arg(question.destination);
+    if (question.record.reachedDestination())
+        question.number = question.record.steps.back().chosenDistance;
+    else
+        question.word = QStringLiteral("no path");
+}
+
+// The answer is the lowest load from which no higher one reaches the destination.
+void makeReachQuestion(QRandomGenerator &generator, PracticeQuestion &question)
+{
+    drawEndpoints(generator, question);
+    question.load = Routing::LoadLimit;
+    for (int load = Routing::HighestLoad; load >= 0; --load) {
+        SearchRecord record = PracticeSet::freshCycle(question.source, question.destination, load);
+        if (record.reachedDestination()) {
+            question.record = std::move(record);
+            break;
+        }
+        question.beyond = std::move(record);
+        question.load = load;
+    }
+    question.text = tr("Random effect off: from which load on can no search from vertex %1 reach "
+                       "vertex %2? Type a load.")
+                        .arg(question.source)
+                        .arg(question.destination);
+    question.number = question.load;
+}
+
+} // namespace
+
+float PracticeQuestion::factor() const
+{
+    return factorOf(factorHundredths);
+}
+
+QString PracticeQuestion::answerText() const
+{
+    return word.isEmpty() ? QString::number(number, 'g', 6) : word;
+}
+
+bool PracticeQuestion::accepts(const QString &typed) const
+{
+    QString given = typed.simplified().remove(QLatin1Char(' '));
+    if (!word.isEmpty())
+        return given.compare(QString(word).remove(QLatin1Char(' ')), Qt::CaseInsensitive) == 0;
+    bool ok = false;
+    const double value
+        = QLocale::c().toDouble(given.replace(QLatin1Char(','), QLatin1Char('.')), &ok);
+    return ok && std::isfinite(value)
+        && std::llround(value * Hundredths) == std::llround(number * Hundredths);
+}
+
+QString PracticeQuestion::kindName(Kind kind)
+{
+    for (const KindEntry &entry : kindTable) {
+        if (entry.kind == kind)
+            return tr(entry.name);
+    }
+    return {};
+}
+
+PracticeSet::Kinds PracticeSet::allKinds()
+{
+    Kinds kinds;
+    for (const KindEntry &entry : kindTable)
+        kinds << entry.kind;
+    return kinds;
+}
+
+SearchRecord PracticeSet::freshCycle(int source, int destination, int load)
+{
+    Topology topology;
+    UsableLinks usable;
+    RouteSearch search;
+    float factor = 1.0f;
+    SearchCycle cycle(topology, usable, search, factor);
+    SearchRecord record;
+    cycle.run({source, destination, load, false}, nullptr, Report::None, &record);
+    return record;
+}
+
+PracticeSet::PracticeSet(int number, const Kinds &kinds)
+    : setNumber(std::clamp(number, LowestNumber, HighestNumber))
+    , chosenKinds(kinds.isEmpty() ? allKinds() : kinds)
+{
+    // The same kinds in any order make the same set.
+    std::sort(chosenKinds.begin(), chosenKinds.end());
+    chosenKinds.erase(std::unique(chosenKinds.begin(), chosenKinds.end()), chosenKinds.end());
+
+    QRandomGenerator generator(static_cast<quint32>(setNumber));
+    Kinds order;
+    for (int i = 0; i < QuestionCount; ++i)
+        order << chosenKinds[i % chosenKinds.size()];
+    for (int i = QuestionCount - 1; i > 0; --i)
+        std::swap(order[i], order[static_cast<int>(generator.bounded(i + 1))]);
+
+    const Topology topology;
+    for (Kind kind : order) {
+        PracticeQuestion question;
+        question.kind = kind;
+        switch (kind) {
+        case PracticeQuestion::NextVertex:
+        case PracticeQuestion::Distance:
+            makeStepQuestion(generator, question);
+            break;
+        case PracticeQuestion::LoadTest:
+        case PracticeQuestion::Cost:
+        case PracticeQuestion::Label:
+            makeLinkQuestion(generator, topology, question);
+            break;
+        case PracticeQuestion::BestRoute:
+            makeBestRouteQuestion(generator, question);
+            break;
+        case PracticeQuestion::Reach:
+            makeReachQuestion(generator, question);
+            break;
+        }
+        list << question;
+    }
+}
