@@ -36,8 +36,9 @@ QString StepNarration::absence() const
             .arg(record.source);
     case SearchRecord::NoLinkPassed:
         return tr("The last search cycle ran no search: at load %1 no link passed the load test "
-                  "(load plus load times the link's factor must stay below %2), so no link was "
-                  "usable in that cycle.")
+                  "(load plus load times the link's factor must stay below %2), and a cycle in "
+                  "which no link passes runs no search, not even over the links let through "
+                  "earlier.")
             .arg(record.load)
             .arg(record.highestCost + 1);
     case SearchRecord::Searched:

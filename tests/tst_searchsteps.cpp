@@ -198,6 +198,12 @@ void SearchStepsTest::windowFollowsAndSteps()
     view.setVertex2(0);
     probe.moveShot();
     QCOMPARE(window.rowCount(), 0); // same endpoints: no search to show
+    view.setVertex2(1);
+    view.setLoad(60);
+    probe.moveShot();
+    // The links let through earlier stay usable: the cycle ran no search at all.
+    const QString absence = StepNarration(NetworkReader(view.model()).lastSearch()).absence();
+    QVERIFY2(absence.contains(QLatin1String("no link passes runs no search")), qPrintable(absence));
 }
 
 QTEST_MAIN(SearchStepsTest)
