@@ -142,7 +142,9 @@ void LoadSweepWindow::showSweep()
 void LoadSweepWindow::fillTable()
 {
     const bool random = loadSweep.randomEffect();
-    QStringList headers {tr("Load"), tr("Cost"), tr("Path"), tr("Hops")};
+    // With the random effect on, a row holds the median cost and the most frequent path.
+    QStringList headers {tr("Load"), random ? tr("Median cost") : tr("Cost"),
+        random ? tr("Most frequent path") : tr("Path"), tr("Hops")};
     if (random)
         headers << tr("10-90 %") << tr("Paths found");
     table->clear();

@@ -17,7 +17,9 @@
 #include "sweepplot.h"
 
 #include <QCheckBox>
+#include <QLabel>
 #include <QPointer>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTreeWidget>
 #include <QXmlStreamReader>
@@ -99,6 +101,8 @@ private slots:
     void sweepEqualsFreshSearches();
     void randomSweepLeavesProgramAlone();
     void overtakenSweepShowsNewerState();
+    void sweepWindowSaysWhatRowsHold_data();
+    void sweepWindowSaysWhatRowsHold();
     void sweepPlotDrawing_data();
     void sweepPlotDrawing();
     void seriesLogsEverySearch();
@@ -210,6 +214,48 @@ void StudyWindowsTest::overtakenSweepShowsNewerState()
         QCOMPARE(sweep.points()[load].cost, expected[load].cost);
         QCOMPARE(sweep.points()[load].share, expected[load].share);
     }
+}
+
+void StudyWindowsTest::sweepWindowSaysWhatRowsHold_data()
+{
+    QTest::addColumn<bool>("randomEffect");
+    QTest::addColumn<int>("source");
+    QTest::addColumn<int>("destination");
+    QTest::addColumn<QStringList>("headers");
+    QTest::addColumn<QString>("summary"); // a part of it
+    QTest::addColumn<QString>("costAtLoad0");
+
+    QTest::newRow("random effect off")
+        << false << 0 << 1 << QStringList {"Load", "Cost", "Path"}
+        << QStringLiteral("random effect off") << QStringLiteral("72");
+    QTest::newRow("random effect on: medians and most frequent paths")
+        << true << 0 << 1 << QStringList {"Load", "Median cost", "Most frequent path"}
+        << QStringLiteral("simulated 300 times") << QString();
+}
+
+void StudyWindowsTest::sweepWindowSaysWhatRowsHold()
+{
+    QFETCH(bool, randomEffect);
+    QFETCH(int, source);
+    QFETCH(int, destination);
+    QFETCH(QStringList, headers);
+    QFETCH(QString, summary);
+    QFETCH(QString, costAtLoad0);
+
+    NetworkModel model;
+    model.setRandomEffect(randomEffect);
+    model.setSource(source);
+    model.setDestination(destination);
+    LoadSweepWindow window(model);
+    QSignalSpy finished(&window.sweep(), &LoadSweep::finished);
+    window.show();
+    QVERIFY(finished.wait());
+    auto *table = window.findChild<QTableWidget *>();
+    for (int column = 0; column < headers.size(); ++column)
+        QCOMPARE(table->horizontalHeaderItem(column)->text(), headers[column]);
+    QVERIFY(window.findChild<QLabel *>()->text().contains(summary));
+    if (!costAtLoad0.isEmpty())
+        QCOMPARE(table->item(0, 1)->text(), costAtLoad0);
 }
 
 void StudyWindowsTest::sweepPlotDrawing_data()
