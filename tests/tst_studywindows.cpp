@@ -103,6 +103,7 @@ private slots:
     void overtakenSweepShowsNewerState();
     void sweepWindowSaysWhatRowsHold_data();
     void sweepWindowSaysWhatRowsHold();
+    void hiddenSweepWindowWaits();
     void sweepPlotDrawing_data();
     void sweepPlotDrawing();
     void seriesLogsEverySearch();
@@ -231,6 +232,10 @@ void StudyWindowsTest::sweepWindowSaysWhatRowsHold_data()
     QTest::newRow("random effect on: medians and most frequent paths")
         << true << 0 << 1 << QStringList {"Load", "Median cost", "Most frequent path"}
         << QStringLiteral("simulated 300 times") << QString();
+    QTest::newRow("same endpoints: no search at all")
+        << true << 3 << 3 << QStringList {"Load", "Median cost", "Most frequent path"}
+        << QStringLiteral("both vertex 3, so there is no route")
+        << QStringLiteral("no search: the source is the destination");
 }
 
 void StudyWindowsTest::sweepWindowSaysWhatRowsHold()
@@ -256,6 +261,25 @@ void StudyWindowsTest::sweepWindowSaysWhatRowsHold()
     QVERIFY(window.findChild<QLabel *>()->text().contains(summary));
     if (!costAtLoad0.isEmpty())
         QCOMPARE(table->item(0, 1)->text(), costAtLoad0);
+}
+
+// A hidden window does no work on a change, and sweeps the new state once shown again.
+void StudyWindowsTest::hiddenSweepWindowWaits()
+{
+    NetworkModel model;
+    model.setDestination(19);
+    LoadSweepWindow window(model);
+    QSignalSpy finished(&window.sweep(), &LoadSweep::finished);
+    window.show();
+    QVERIFY(finished.wait());
+    window.hide();
+    model.setDestination(5);
+    window.sweepAgain();
+    QCOMPARE(window.sweep().pending().destination, 19);
+    window.show();
+    QCOMPARE(window.sweep().pending().destination, 5);
+    QVERIFY(finished.wait());
+    QCOMPARE(window.sweep().destination(), 5);
 }
 
 void StudyWindowsTest::sweepPlotDrawing_data()
