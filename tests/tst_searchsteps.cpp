@@ -9,6 +9,7 @@
 #include "searchstepswindow.h"
 #include "stepnarration.h"
 
+#include <QPushButton>
 #include <QRandomGenerator>
 #include <QtTest>
 
@@ -24,6 +25,8 @@ private slots:
     void handCheckedSearches_data();
     void handCheckedSearches();
     void windowFollowsAndSteps();
+    void focusedControlKeepsItsKeys_data();
+    void focusedControlKeepsItsKeys();
 };
 
 void SearchStepsTest::recordAgreesWithSearch_data()
@@ -186,6 +189,9 @@ void SearchStepsTest::windowFollowsAndSteps()
     QCOMPARE(press(Qt::Key_Right), 2);
     QCOMPARE(press(Qt::Key_Left), 1);
     QCOMPARE(press(Qt::Key_End), 3);
+    // At the end reached by Last, as after playing, Play plays again from the start.
+    for (const QPushButton *button : window.findChildren<QPushButton *>())
+        QVERIFY(!button->text().endsWith(QLatin1String("Play")) || button->isEnabled());
     QCOMPARE(press(Qt::Key_Right), 3);
     QCOMPARE(press(Qt::Key_Home), 0);
     window.step();
@@ -204,6 +210,51 @@ void SearchStepsTest::windowFollowsAndSteps()
     // The links let through earlier stay usable: the cycle ran no search at all.
     const QString absence = StepNarration(NetworkReader(view.model()).lastSearch()).absence();
     QVERIFY2(absence.contains(QLatin1String("no link passes runs no search")), qPrintable(absence));
+}
+
+void SearchStepsTest::focusedControlKeepsItsKeys_data()
+{
+    QTest::addColumn<QString>("focus"); // an accessible name or a button's text without its &
+    QTest::addColumn<int>("key");
+    QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+    QTest::addColumn<int>("row"); // the window's after the key
+
+    QTest::newRow("Space presses the focused Step button")
+        << "Step" << int(Qt::Key_Space) << Qt::KeyboardModifiers() << 1;
+    QTest::newRow("Right moves within Distances")
+        << "Distances" << int(Qt::Key_Right) << Qt::KeyboardModifiers() << 0;
+    QTest::newRow("Alt+S is Step's mnemonic")
+        << "Steps" << int(Qt::Key_S) << Qt::KeyboardModifiers(Qt::AltModifier) << 1;
+}
+
+// The step keys act only where the focused control leaves them; the buttons have mnemonics.
+void SearchStepsTest::focusedControlKeepsItsKeys()
+{
+    QFETCH(QString, focus);
+    QFETCH(int, key);
+    QFETCH(Qt::KeyboardModifiers, modifiers);
+    QFETCH(int, row);
+
+    NetworkDisplay view;
+    CoutCapture discard;
+    view.setVertex2(1);
+    NetworkDisplayProbe(view).moveShot();
+    SearchStepsWindow window(view.model());
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QWidget *control = nullptr;
+    for (QWidget *child : window.findChildren<QWidget *>()) {
+        const auto *button = qobject_cast<QPushButton *>(child);
+        if (child->accessibleName() == focus
+            || (button && button->text().remove(QLatin1Char('&')) == focus))
+            control = child;
+    }
+    QVERIFY(control);
+    control->setFocus();
+    QTest::keyClick(control, Qt::Key(key), modifiers);
+    QTRY_COMPARE(window.currentRow(), row);
+    for (const QPushButton *button : window.findChildren<QPushButton *>())
+        QVERIFY(!button->text().contains(QLatin1String("Pause"))); // not playing
 }
 
 QTEST_MAIN(SearchStepsTest)
