@@ -85,6 +85,9 @@ void SearchStepsWindow::buildControls()
 
     examinedText = new QPlainTextEdit(this);
     examinedText->setReadOnly(true);
+    // A caret, so that a screen reader's user can walk the lines.
+    examinedText->setTextInteractionFlags(
+        examinedText->textInteractionFlags() | Qt::TextSelectableByKeyboard);
     examinedText->setAccessibleName(tr("What the step examined"));
     algorithmList = new QListWidget(this);
     algorithmList->setAccessibleName(tr("Algorithm"));

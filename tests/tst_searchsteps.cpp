@@ -9,6 +9,7 @@
 #include "searchstepswindow.h"
 #include "stepnarration.h"
 
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRandomGenerator>
 #include <QtTest>
@@ -196,6 +197,9 @@ void SearchStepsTest::windowFollowsAndSteps()
     QCOMPARE(press(Qt::Key_Home), 0);
     window.step();
     QCOMPARE(window.currentRow(), 1);
+    auto *examined = window.findChild<QPlainTextEdit *>();
+    QTest::keyClick(examined, Qt::Key_Down); // a caret, that a screen reader follows
+    QCOMPARE(examined->textCursor().blockNumber(), 1);
 
     view.setVertex2(19);
     probe.moveShot();

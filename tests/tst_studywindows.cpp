@@ -18,6 +18,7 @@
 
 #include <QCheckBox>
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QPointer>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -393,6 +394,9 @@ void StudyWindowsTest::seriesLogsEverySearch()
     QCOMPARE(tree->topLevelItem(0)->text(0), QStringLiteral("Series 2")); // newest first
     QCOMPARE(tree->topLevelItem(1)->childCount(), 3);
     QCOMPARE(tree->topLevelItem(1)->child(0)->text(0), QStringLiteral("3"));
+    auto *report = window.findChild<QPlainTextEdit *>();
+    QTest::keyClick(report, Qt::Key_Down); // a caret, that a screen reader follows
+    QCOMPARE(report->textCursor().blockNumber(), 1);
 
     QTemporaryDir dir;
     const QString csv = dir.filePath(QStringLiteral("series.csv"));
