@@ -42,6 +42,8 @@ SeriesWindow::SeriesWindow(const SeriesLog &log, QWidget *parent)
     report->setReadOnly(true);
     // A caret, so that a screen reader's user can walk the lines.
     report->setTextInteractionFlags(report->textInteractionFlags() | Qt::TextSelectableByKeyboard);
+    // A caret, so that a screen reader's user can walk the lines.
+    report->setTextInteractionFlags(report->textInteractionFlags() | Qt::TextSelectableByKeyboard);
     report->setAccessibleName(tr("Report"));
     report->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     auto *save = new QPushButton(tr("Save as CSV..."), this);

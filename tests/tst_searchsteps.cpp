@@ -3,16 +3,21 @@
 
 #include "coutcapture.h"
 #include "networkdisplayprobe.h"
+#include "networkmodel.h"
 #include "networkreader.h"
+#include "paintrecorder.h"
 #include "scripteddraws.h"
 #include "searchoracle.h"
 #include "searchstepswindow.h"
+#include "stepdrawing.h"
 #include "stepnarration.h"
 
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRandomGenerator>
 #include <QtTest>
+
+#include <algorithm>
 
 // The record the real search keeps of its steps, and the window that steps through it.
 class SearchStepsTest : public QObject
@@ -28,6 +33,7 @@ private slots:
     void windowFollowsAndSteps();
     void focusedControlKeepsItsKeys_data();
     void focusedControlKeepsItsKeys();
+    void drawingReadableOnDarkPalette();
 };
 
 void SearchStepsTest::recordAgreesWithSearch_data()
@@ -259,6 +265,32 @@ void SearchStepsTest::focusedControlKeepsItsKeys()
     QTRY_COMPARE(window.currentRow(), row);
     for (const QPushButton *button : window.findChildren<QPushButton *>())
         QVERIFY(!button->text().contains(QLatin1String("Pause"))); // not playing
+}
+
+// On a dark palette the distances written beside the discs contrast with the background.
+void SearchStepsTest::drawingReadableOnDarkPalette()
+{
+    NetworkModel model;
+    const NetworkReader reader(model);
+    StepDrawing drawing(reader);
+    QPalette dark;
+    dark.setColor(QPalette::Base, QColor(30, 30, 30));
+    dark.setColor(QPalette::Text, QColor(230, 230, 230));
+    drawing.setPalette(dark);
+    SearchState state;
+    state.state[0] = SearchState::Settled;
+    state.state[2] = SearchState::Reached;
+    state.distance[2] = 26;
+    drawing.showStep(state, 0, {}, true);
+    PaintRecorder recorder;
+    drawing.resize(drawing.sizeHint());
+    drawing.render(&recorder, QPoint(), QRegion(), QWidget::RenderFlags());
+    const QList<PaintOp> texts = recorder.ops(PaintOp::Text);
+    const auto distance = std::find_if(texts.begin(), texts.end(),
+        [](const PaintOp &op) { return op.text == QLatin1String("26"); });
+    QVERIFY(distance != texts.end());
+    QVERIFY(
+        qAbs(qGray(distance->pen.color().rgb()) - qGray(dark.color(QPalette::Base).rgb())) > 128);
 }
 
 QTEST_MAIN(SearchStepsTest)
