@@ -33,6 +33,12 @@ double distanceToSegment(QPointF point, QPointF from, QPointF to)
     return QLineF(point, from + t * along).length();
 }
 
+// Where a screen reader points in a rectangle, as AT-SPI hands it over: whole pixels.
+QPoint middle(const QRect &rect)
+{
+    return rect.topLeft() + QPoint(rect.width() / 2, rect.height() / 2);
+}
+
 } // namespace
 
 QString NetworkDisplay::elementName(int element) const
@@ -71,7 +77,17 @@ QRect NetworkDisplay::elementRect(int element) const
     const QRectF line = QRectF(drawn.from, drawn.to)
                             .normalized()
                             .adjusted(-LineSpread, -LineSpread, LineSpread, LineSpread);
-    return line.united(labelRect(source, *link)).toAlignedRect();
+    const QRectF label = labelRect(source, *link);
+    const QRect covered = line.united(label).toAlignedRect();
+    if (elementAt(middle(covered)) == element)
+        return covered;
+    // A screen reader points at the middle to show the tooltip, and there lies another link or
+    // the background: take the largest part centred on the label instead.
+    const QPointF centre = label.center();
+    const double halfWidth = std::min(centre.x() - covered.left(), covered.right() - centre.x());
+    const double halfHeight = std::min(centre.y() - covered.top(), covered.bottom() - centre.y());
+    return QRectF(centre.x() - halfWidth, centre.y() - halfHeight, 2 * halfWidth, 2 * halfHeight)
+        .toAlignedRect();
 }
 
 // Where a link's label text is drawn: its baseline starts at the label point.

@@ -57,6 +57,8 @@ LoadSweep::Point LoadSweep::Job::sweepLoad(int load)
 {
     Point point;
     point.load = load;
+    if (simulator.source() == simulator.destination())
+        return point; // a cycle from a vertex to itself runs no search, whatever the load
     const int samples = simulator.randomEffect() ? SamplesPerLoad : 1;
     std::vector<int> costs;
     QHash<QList<int>, int> pathCounts;
@@ -131,6 +133,14 @@ void LoadSweep::start()
     sliced = job;
     sliceTimer.start();
 #endif
+}
+
+void LoadSweep::stop()
+{
+    ++generation;
+    working = false;
+    sliceTimer.stop();
+    sliced.reset();
 }
 
 void LoadSweep::workSlice()

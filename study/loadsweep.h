@@ -56,6 +56,8 @@ public:
 
     // Begins again from the model's present state; a sweep under way is dropped.
     void start();
+    // Drops the sweep under way, if any; the last finished one stays.
+    void stop();
     // The points belong to the state of the latest start.
     bool isFinished() const;
     // The last finished sweep and the state it belongs to.

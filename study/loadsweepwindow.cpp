@@ -77,8 +77,29 @@ QWidget *LoadSweepWindow::plotWidget() const
 
 void LoadSweepWindow::sweepAgain()
 {
+    if (!isVisible()) {
+        stale = true; // nobody looks: no work until the window is shown again
+        return;
+    }
+    stale = false;
     loadSweep.start();
     showProgress(0);
+}
+
+void LoadSweepWindow::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    if (stale)
+        sweepAgain();
+}
+
+void LoadSweepWindow::hideEvent(QHideEvent *event)
+{
+    QWidget::hideEvent(event);
+    if (loadSweep.isFinished())
+        return;
+    loadSweep.stop();
+    stale = true;
 }
 
 void LoadSweepWindow::markLoad()
@@ -106,13 +127,21 @@ void LoadSweepWindow::showProgress(int loadsDone)
                              .arg(LoadSweep::Loads));
         return;
     }
-    QString text = tr("From vertex %1 to vertex %2, random effect %3: what a search started now "
-                      "would give at every load from 0 to 99; the current load is %4.")
-                       .arg(loadSweep.source())
-                       .arg(loadSweep.destination())
-                       .arg(loadSweep.randomEffect() ? tr("on") : tr("off"))
-                       .arg(reader.load());
-    if (loadSweep.randomEffect())
+    const bool sameEndpoints = loadSweep.source() == loadSweep.destination();
+    QString text;
+    if (sameEndpoints)
+        text = tr("From vertex %1 to vertex %1: a cycle started now would run no search at any "
+                  "load, as %2.")
+                   .arg(loadSweep.source())
+                   .arg(StepNarration::sameEndpoints(loadSweep.source()));
+    else
+        text = tr("From vertex %1 to vertex %2, random effect %3: what a search started now "
+                  "would give at every load from 0 to 99; the current load is %4.")
+                   .arg(loadSweep.source())
+                   .arg(loadSweep.destination())
+                   .arg(loadSweep.randomEffect() ? tr("on") : tr("off"))
+                   .arg(reader.load());
+    if (loadSweep.randomEffect() && !sameEndpoints)
         text += QLatin1Char(' ')
             + tr("Each load is simulated %1 times with a generator of its own.")
                   .arg(LoadSweep::SamplesPerLoad);
@@ -143,7 +172,10 @@ void LoadSweepWindow::showSweep()
 void LoadSweepWindow::fillTable()
 {
     const bool random = loadSweep.randomEffect();
-    QStringList headers {tr("Load"), tr("Cost"), tr("Path"), tr("Hops")};
+    const bool sameEndpoints = loadSweep.source() == loadSweep.destination();
+    // With the random effect on, a row holds the median cost and the most frequent path.
+    QStringList headers {tr("Load"), random ? tr("Median cost") : tr("Cost"),
+        random ? tr("Most frequent path") : tr("Path"), tr("Hops")};
     if (random)
         headers << tr("10-90 %") << tr("Paths found");
     table->clear();
@@ -152,6 +184,7 @@ void LoadSweepWindow::fillTable()
     table->setRowCount(LoadSweep::Loads);
     for (const LoadSweep::Point &point : loadSweep.points()) {
         const QString cost = point.found() ? QString::number(point.cost)
+            : sameEndpoints                ? tr("no search: the source is the destination")
             : point.noLinkPassed           ? tr("no path: no link passes the load test")
                                            : tr("no path: the destination is unreachable");
         QStringList cells {QString::number(point.load), cost, StepNarration::pathText(point.path),

@@ -27,10 +27,15 @@ public:
     QWidget *plotWidget() const;
 
 public slots:
-    // The endpoints, the random effect or the usable links changed: sweep again.
+    // The endpoints, the random effect or the usable links changed: sweep again, or once shown
+    // again when hidden.
     void sweepAgain();
     // Only the current load changed: mark it.
     void markLoad();
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
 
 private:
     void showProgress(int loadsDone);
@@ -44,4 +49,5 @@ private:
     QLabel *summary = nullptr;
     QTableWidget *table = nullptr;
     SweepPlot *plot = nullptr;
+    bool stale = false; // the state changed while the window was hidden
 };

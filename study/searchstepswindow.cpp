@@ -7,14 +7,15 @@
 #include "stepdrawing.h"
 #include "stepnarration.h"
 
+#include <QAction>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QShortcut>
 #include <QSignalBlocker>
 #include <QSpinBox>
 #include <QSplitter>
@@ -42,6 +43,11 @@ QTableWidget *makeTable(const QString &name, const QStringList &headers, QWidget
 QTableWidgetItem *cell(const QString &text)
 {
     return new QTableWidgetItem(text);
+}
+
+QString playText(bool playing)
+{
+    return playing ? SearchStepsWindow::tr("&Pause") : SearchStepsWindow::tr("&Play");
 }
 
 } // namespace
@@ -79,6 +85,9 @@ void SearchStepsWindow::buildControls()
 
     examinedText = new QPlainTextEdit(this);
     examinedText->setReadOnly(true);
+    // A caret, so that a screen reader's user can walk the lines.
+    examinedText->setTextInteractionFlags(
+        examinedText->textInteractionFlags() | Qt::TextSelectableByKeyboard);
     examinedText->setAccessibleName(tr("What the step examined"));
     algorithmList = new QListWidget(this);
     algorithmList->setAccessibleName(tr("Algorithm"));
@@ -92,11 +101,11 @@ void SearchStepsWindow::buildControls()
     sentenceLabel->setFont(bold);
     drawing = new StepDrawing(reader, this);
 
-    firstButton = new QPushButton(tr("First"), this);
-    backButton = new QPushButton(tr("Back"), this);
-    stepButton = new QPushButton(tr("Step"), this);
-    playButton = new QPushButton(tr("Play"), this);
-    lastButton = new QPushButton(tr("Last"), this);
+    firstAction = addStepAction(tr("&First"), Qt::Key_Home, &SearchStepsWindow::first);
+    backAction = addStepAction(tr("&Back"), Qt::Key_Left, &SearchStepsWindow::back);
+    stepAction = addStepAction(tr("&Step"), Qt::Key_Right, &SearchStepsWindow::step);
+    playAction = addStepAction(playText(false), Qt::Key_Space, &SearchStepsWindow::togglePlay);
+    lastAction = addStepAction(tr("&Last"), Qt::Key_End, &SearchStepsWindow::last);
     speed = new QSpinBox(this);
     speed->setRange(1, MostStepsPerSecond);
     speed->setValue(DefaultStepsPerSecond);
@@ -104,32 +113,15 @@ void SearchStepsWindow::buildControls()
     speed->setAccessibleName(tr("Speed"));
     auto *speedLabel = new QLabel(tr("Speed:"), this);
     speedLabel->setBuddy(speed);
-    connect(firstButton, &QPushButton::clicked, this, &SearchStepsWindow::first);
-    connect(backButton, &QPushButton::clicked, this, &SearchStepsWindow::back);
-    connect(stepButton, &QPushButton::clicked, this, &SearchStepsWindow::step);
-    connect(playButton, &QPushButton::clicked, this, &SearchStepsWindow::togglePlay);
-    connect(lastButton, &QPushButton::clicked, this, &SearchStepsWindow::last);
     connect(speed, &QSpinBox::valueChanged, this,
         [this](int stepsPerSecond) { playTimer.setInterval(1000 / stepsPerSecond); });
     playTimer.setInterval(1000 / DefaultStepsPerSecond);
 
-    // The window's keys step as its buttons do, whichever of its controls has the focus.
-    const std::pair<QKeySequence, void (SearchStepsWindow::*)()> keys[] = {
-        {QKeySequence(Qt::Key_Home), &SearchStepsWindow::first},
-        {QKeySequence(Qt::Key_Left), &SearchStepsWindow::back},
-        {QKeySequence(Qt::Key_Right), &SearchStepsWindow::step},
-        {QKeySequence(Qt::Key_Space), &SearchStepsWindow::togglePlay},
-        {QKeySequence(Qt::Key_End), &SearchStepsWindow::last},
-    };
-    for (const auto &[key, slot] : keys)
-        new QShortcut(key, this, this, slot, Qt::WindowShortcut);
-
     auto *buttons = new QHBoxLayout;
-    for (QWidget *widget : {static_cast<QWidget *>(firstButton), static_cast<QWidget *>(backButton),
-             static_cast<QWidget *>(stepButton), static_cast<QWidget *>(playButton),
-             static_cast<QWidget *>(lastButton), static_cast<QWidget *>(speedLabel),
-             static_cast<QWidget *>(speed)})
-        buttons->addWidget(widget);
+    for (QAction *action : {firstAction, backAction, stepAction, playAction, lastAction})
+        buttons->addWidget(buttonFor(action));
+    buttons->addWidget(speedLabel);
+    buttons->addWidget(speed);
     buttons->addStretch();
 
     auto *left = new QVBoxLayout;
@@ -151,6 +143,45 @@ void SearchStepsWindow::buildControls()
     layout->addLayout(columns, 1);
     layout->addLayout(buttons);
     resize(980, 700);
+}
+
+// A command with its key, which steps wherever the Steps table has the focus; elsewhere the
+// focused control keeps its keys, and keyPressEvent() gets those it leaves.
+QAction *SearchStepsWindow::addStepAction(
+    const QString &text, Qt::Key key, void (SearchStepsWindow::*slot)())
+{
+    auto *action = new QAction(text, this);
+    action->setShortcut(QKeySequence(key));
+    action->setShortcutContext(Qt::WidgetShortcut);
+    connect(action, &QAction::triggered, this, slot);
+    stepsTable->addAction(action);
+    return action;
+}
+
+// A button that shows the action's text, with its mnemonic, and follows its enabled state.
+QPushButton *SearchStepsWindow::buttonFor(QAction *action)
+{
+    auto *button = new QPushButton(action->text(), this);
+    button->setEnabled(action->isEnabled());
+    connect(button, &QPushButton::clicked, action, &QAction::trigger);
+    connect(action, &QAction::changed, button, [button, action] {
+        button->setText(action->text());
+        button->setEnabled(action->isEnabled());
+    });
+    return button;
+}
+
+void SearchStepsWindow::keyPressEvent(QKeyEvent *event)
+{
+    const QKeySequence key(event->keyCombination());
+    for (QAction *action : {firstAction, backAction, stepAction, playAction, lastAction}) {
+        if (action->shortcut() == key) {
+            action->trigger();
+            event->accept();
+            return;
+        }
+    }
+    QWidget::keyPressEvent(event);
 }
 
 int SearchStepsWindow::currentRow() const
@@ -223,11 +254,11 @@ void SearchStepsWindow::showRow(int newRow, bool announce)
     examinedText->setPlainText(narration.examined(row).join(QLatin1Char('\n')));
     algorithmList->setCurrentRow(searched ? narration.algorithmLine(row) : -1);
 
-    firstButton->setEnabled(searched && row > 0);
-    backButton->setEnabled(searched && row > 0);
-    stepButton->setEnabled(searched && !atEnd);
-    lastButton->setEnabled(searched && !atEnd);
-    playButton->setEnabled(searched && (!atEnd || playTimer.isActive()));
+    firstAction->setEnabled(searched && row > 0);
+    backAction->setEnabled(searched && row > 0);
+    stepAction->setEnabled(searched && !atEnd);
+    lastAction->setEnabled(searched && !atEnd);
+    playAction->setEnabled(searched); // at the end, Play plays again from the start
     if (announce && searched)
         Announcer::announce(this, sentence);
 }
@@ -294,8 +325,6 @@ void SearchStepsWindow::setPlaying(bool playing)
         playTimer.start();
     else
         playTimer.stop();
-    if (playButton) {
-        playButton->setText(playing ? tr("Pause") : tr("Play"));
-        playButton->setEnabled(rowCount() > 0);
-    }
+    if (playAction)
+        playAction->setText(playText(playing));
 }

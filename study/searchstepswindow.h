@@ -11,6 +11,7 @@
 #include <QWidget>
 
 class NetworkModel;
+class QAction;
 class QLabel;
 class QListWidget;
 class QPlainTextEdit;
@@ -42,7 +43,12 @@ public slots:
     void last();
     void togglePlay();
 
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+
 private:
+    QAction *addStepAction(const QString &text, Qt::Key key, void (SearchStepsWindow::*slot)());
+    QPushButton *buttonFor(QAction *action);
     void buildControls();
     void fillSteps();
     void showRow(int row, bool announce);
@@ -60,11 +66,11 @@ private:
     QListWidget *algorithmList = nullptr;
     QLabel *sentenceLabel = nullptr;
     StepDrawing *drawing = nullptr;
-    QPushButton *firstButton = nullptr;
-    QPushButton *backButton = nullptr;
-    QPushButton *stepButton = nullptr;
-    QPushButton *playButton = nullptr;
-    QPushButton *lastButton = nullptr;
+    QAction *firstAction = nullptr;
+    QAction *backAction = nullptr;
+    QAction *stepAction = nullptr;
+    QAction *playAction = nullptr;
+    QAction *lastAction = nullptr;
     QSpinBox *speed = nullptr;
     QTimer playTimer;
 };

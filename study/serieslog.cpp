@@ -62,12 +62,15 @@ void SeriesLog::takeCycle()
 
 QString SeriesLog::csv() const
 {
+    // A file for programs: the same in every language.
     QStringList lines;
-    lines << tr("Series,Trial,Source,Destination,Load,Random effect,Outcome,Cost,Path,Report");
+    lines << QStringLiteral(
+        "Series,Trial,Source,Destination,Load,Random effect,Outcome,Cost,Path,Report");
     for (const Entry &entry : log) {
         QStringList fields {QString::number(entry.series), QString::number(entry.trial),
             QString::number(entry.source), QString::number(entry.destination),
-            QString::number(entry.load), entry.randomEffect ? tr("on") : tr("off"),
+            QString::number(entry.load),
+            entry.randomEffect ? QStringLiteral("on") : QStringLiteral("off"),
             csvField(entry.outcome), entry.cost >= 0 ? QString::number(entry.cost) : QString(),
             csvField(StepNarration::pathText(entry.path)), csvField(entry.report)};
         lines << fields.join(QLatin1Char(','));

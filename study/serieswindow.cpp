@@ -15,7 +15,7 @@
 
 namespace {
 
-constexpr int ReportRole = Qt::UserRole;
+constexpr int EntryRole = Qt::UserRole; // the entry's index in the log
 
 enum Column { Trial, Source, Destination, Load, RandomEffect, Outcome, Cost, Path, Columns };
 
@@ -35,8 +35,14 @@ SeriesWindow::SeriesWindow(const SeriesLog &log, QWidget *parent)
         tr("Random effect"), tr("Outcome"), tr("Cost"), tr("Path")});
     searches->setRootIsDecorated(true);
     searches->header()->setStretchLastSection(true);
+    // The header fits the columns to their contents once a layout is due, not at every entry,
+    // so that a long series stays cheap.
+    for (int column = 0; column < Path; ++column)
+        searches->header()->setSectionResizeMode(column, QHeaderView::ResizeToContents);
     report = new QPlainTextEdit(this);
     report->setReadOnly(true);
+    // A caret, so that a screen reader's user can walk the lines.
+    report->setTextInteractionFlags(report->textInteractionFlags() | Qt::TextSelectableByKeyboard);
     report->setAccessibleName(tr("Report"));
     report->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     auto *save = new QPushButton(tr("Save as CSV..."), this);
@@ -74,9 +80,7 @@ void SeriesWindow::add(const SeriesLog::Entry &entry)
         QString::number(entry.load), entry.randomEffect ? tr("on") : tr("off"), entry.outcome,
         entry.cost >= 0 ? QString::number(entry.cost) : tr("none"),
         StepNarration::pathText(entry.path)});
-    row->setData(Trial, ReportRole, static_cast<int>(reports.size()));
-    reports.append(
-        entry.report.isEmpty() ? tr("(no search ran, so no report was written)") : entry.report);
+    row->setData(Trial, EntryRole, rows++);
     // The newest search is selected, unless the user is reading an older one.
     const QTreeWidgetItem *current = searches->currentItem();
     const bool followNewest = !current || current == newest;
@@ -85,15 +89,18 @@ void SeriesWindow::add(const SeriesLog::Entry &entry)
     newest = row;
     if (followNewest)
         searches->setCurrentItem(row);
-    for (int column = 0; column < Path; ++column)
-        searches->resizeColumnToContents(column);
 }
 
 void SeriesWindow::showReport()
 {
     const QTreeWidgetItem *item = searches->currentItem();
-    const QVariant index = item ? item->data(Trial, ReportRole) : QVariant();
-    report->setPlainText(index.isValid() ? reports.value(index.toInt()) : QString());
+    const QVariant index = item ? item->data(Trial, EntryRole) : QVariant();
+    if (!index.isValid()) {
+        report->setPlainText(QString());
+        return;
+    }
+    const QString &text = log.entries().at(index.toInt()).report;
+    report->setPlainText(text.isEmpty() ? tr("(no search ran, so no report was written)") : text);
 }
 
 SaveDialog::Request SeriesWindow::csvRequest() const

@@ -33,6 +33,6 @@ private:
     const SeriesLog &log;
     QTreeWidget *searches = nullptr;
     QPlainTextEdit *report = nullptr;
-    QList<QString> reports; // by the index stored in each search's row
+    int rows = 0; // the entries shown, each row storing its entry's index in the log
     const QTreeWidgetItem *newest = nullptr;
 };

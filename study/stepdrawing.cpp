@@ -20,6 +20,13 @@ const QColor CurrentColor(200, 20, 95);
 const QColor MarkColor(230, 140, 0);
 constexpr double WeightPosition = 0.6; // along the link: nearer its target than the pair's other
 
+// Halfway between two colours: the discs' outline between the text and the background.
+QColor midway(const QColor &one, const QColor &other)
+{
+    return QColor((one.red() + other.red() + 1) / 2, (one.green() + other.green() + 1) / 2,
+        (one.blue() + other.blue() + 1) / 2);
+}
+
 } // namespace
 
 StepDrawing::StepDrawing(const NetworkReader &reader, QWidget *parent)
@@ -93,6 +100,10 @@ void StepDrawing::paintEvent(QPaintEvent * /*event*/)
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.fillRect(rect(), palette().base());
+    // What is written on the background, and the discs' outlines, follow the palette, so that
+    // they stay readable in a dark theme too.
+    const QColor text = palette().color(QPalette::Text);
+    const QColor outline = midway(text, palette().color(QPalette::Base));
     const QTransform transform = toWidget();
     const QList<NetworkReader::LinkView> links = reader.links();
 
@@ -136,7 +147,7 @@ void StepDrawing::paintEvent(QPaintEvent * /*event*/)
         const QColor fill = vertexState == SearchState::Settled ? SettledColor
             : vertexState == SearchState::Reached               ? ReachedColor
                                                                 : UnreachedColor;
-        painter.setPen(QPen(v == current ? CurrentColor : Qt::darkGray, v == current ? 3 : 1));
+        painter.setPen(QPen(v == current ? CurrentColor : outline, v == current ? 3 : 1));
         painter.setBrush(fill);
         painter.drawEllipse(centre, radius + 2, radius + 2);
         if (markedVertices.contains(v)) {
@@ -149,7 +160,7 @@ void StepDrawing::paintEvent(QPaintEvent * /*event*/)
         painter.drawText(
             QRectF(centre.x() - 12, centre.y() - 8, 24, 16), Qt::AlignCenter, QString::number(v));
         if (vertexState != SearchState::NotReached) {
-            painter.setPen(Qt::black);
+            painter.setPen(text);
             painter.drawText(
                 centre + QPointF(radius + 3, -radius - 1), QString::number(state.distance[v]));
         }

@@ -31,19 +31,25 @@ QString StepNarration::absence() const
         return tr("No search has run yet. Start one in the main window (Return or SEARCH START) "
                   "and its steps appear here.");
     case SearchRecord::SameEndpoints:
-        return tr("The last search cycle ran no search: the source and the destination are both "
-                  "vertex %1, so there is no route to look for.")
-            .arg(record.source);
+        return tr("The last search cycle ran no search: %1.").arg(sameEndpoints(record.source));
     case SearchRecord::NoLinkPassed:
         return tr("The last search cycle ran no search: at load %1 no link passed the load test "
-                  "(load plus load times the link's factor must stay below %2), so no link was "
-                  "usable in that cycle.")
+                  "(load plus load times the link's factor must stay below %2), and a cycle in "
+                  "which no link passes runs no search, not even over the links let through "
+                  "earlier.")
             .arg(record.load)
             .arg(record.highestCost + 1);
     case SearchRecord::Searched:
         break;
     }
     return {};
+}
+
+QString StepNarration::sameEndpoints(int vertex)
+{
+    return tr("the source and the destination are both vertex %1, so there is no route to look "
+              "for")
+        .arg(vertex);
 }
 
 QStringList StepNarration::algorithm()

@@ -22,6 +22,8 @@ public:
     int rowCount() const; // the start and every step
     // Why there is nothing to step through, or empty when there is.
     QString absence() const;
+    // Why a cycle from a vertex to itself runs no search.
+    static QString sameEndpoints(int vertex);
     QString sentence(int row) const;
     QStringList examined(int row) const;
     static QStringList algorithm();

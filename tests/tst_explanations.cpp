@@ -84,6 +84,7 @@ private slots:
     void emptyBackgroundNamesNothing_data();
     void emptyBackgroundNamesNothing();
     void loadTestBeforeAnySearch();
+    void accessibleCentresShowTheirElements();
 };
 
 void ExplanationsTest::initTestCase()
@@ -266,6 +267,24 @@ void ExplanationsTest::loadTestBeforeAnySearch()
     CoutCapture discard;
     NetworkDisplayProbe(view).moveShot();
     QVERIFY(view.elementExplanation(link0to2).contains(QLatin1String("= 120, failed.")));
+}
+
+// A screen reader shows an element's tooltip by moving the pointer to the centre of the
+// element's accessible rectangle.
+void ExplanationsTest::accessibleCentresShowTheirElements()
+{
+    NetworkDisplay view;
+    view.resize(800, 600);
+    view.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    QAccessibleInterface *drawing = QAccessible::queryAccessibleInterface(&view);
+    QCOMPARE(drawing->childCount(), NetworkDisplay::VertexCount + NetworkDisplay::LinkCount);
+    for (int element = 0; element < drawing->childCount(); ++element) {
+        const QRect rect = drawing->child(element)->rect();
+        const QPoint centre = rect.topLeft() + QPoint(rect.width() / 2, rect.height() / 2);
+        QVERIFY2(view.elementAt(view.mapFromGlobal(centre)) == element,
+            qPrintable(view.elementName(element)));
+    }
 }
 
 QTEST_MAIN(ExplanationsTest)

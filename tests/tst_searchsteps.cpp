@@ -3,14 +3,21 @@
 
 #include "coutcapture.h"
 #include "networkdisplayprobe.h"
+#include "networkmodel.h"
 #include "networkreader.h"
+#include "paintrecorder.h"
 #include "scripteddraws.h"
 #include "searchoracle.h"
 #include "searchstepswindow.h"
+#include "stepdrawing.h"
 #include "stepnarration.h"
 
+#include <QPlainTextEdit>
+#include <QPushButton>
 #include <QRandomGenerator>
 #include <QtTest>
+
+#include <algorithm>
 
 // The record the real search keeps of its steps, and the window that steps through it.
 class SearchStepsTest : public QObject
@@ -24,6 +31,9 @@ private slots:
     void handCheckedSearches_data();
     void handCheckedSearches();
     void windowFollowsAndSteps();
+    void focusedControlKeepsItsKeys_data();
+    void focusedControlKeepsItsKeys();
+    void drawingReadableOnDarkPalette();
 };
 
 void SearchStepsTest::recordAgreesWithSearch_data()
@@ -186,10 +196,16 @@ void SearchStepsTest::windowFollowsAndSteps()
     QCOMPARE(press(Qt::Key_Right), 2);
     QCOMPARE(press(Qt::Key_Left), 1);
     QCOMPARE(press(Qt::Key_End), 3);
+    // At the end reached by Last, as after playing, Play plays again from the start.
+    for (const QPushButton *button : window.findChildren<QPushButton *>())
+        QVERIFY(!button->text().endsWith(QLatin1String("Play")) || button->isEnabled());
     QCOMPARE(press(Qt::Key_Right), 3);
     QCOMPARE(press(Qt::Key_Home), 0);
     window.step();
     QCOMPARE(window.currentRow(), 1);
+    auto *examined = window.findChild<QPlainTextEdit *>();
+    QTest::keyClick(examined, Qt::Key_Down); // a caret, that a screen reader follows
+    QCOMPARE(examined->textCursor().blockNumber(), 1);
 
     view.setVertex2(19);
     probe.moveShot();
@@ -198,6 +214,83 @@ void SearchStepsTest::windowFollowsAndSteps()
     view.setVertex2(0);
     probe.moveShot();
     QCOMPARE(window.rowCount(), 0); // same endpoints: no search to show
+    view.setVertex2(1);
+    view.setLoad(60);
+    probe.moveShot();
+    // The links let through earlier stay usable: the cycle ran no search at all.
+    const QString absence = StepNarration(NetworkReader(view.model()).lastSearch()).absence();
+    QVERIFY2(absence.contains(QLatin1String("no link passes runs no search")), qPrintable(absence));
+}
+
+void SearchStepsTest::focusedControlKeepsItsKeys_data()
+{
+    QTest::addColumn<QString>("focus"); // an accessible name or a button's text without its &
+    QTest::addColumn<int>("key");
+    QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+    QTest::addColumn<int>("row"); // the window's after the key
+
+    QTest::newRow("Space presses the focused Step button")
+        << "Step" << int(Qt::Key_Space) << Qt::KeyboardModifiers() << 1;
+    QTest::newRow("Right moves within Distances")
+        << "Distances" << int(Qt::Key_Right) << Qt::KeyboardModifiers() << 0;
+    QTest::newRow("Alt+S is Step's mnemonic")
+        << "Steps" << int(Qt::Key_S) << Qt::KeyboardModifiers(Qt::AltModifier) << 1;
+}
+
+// The step keys act only where the focused control leaves them; the buttons have mnemonics.
+void SearchStepsTest::focusedControlKeepsItsKeys()
+{
+    QFETCH(QString, focus);
+    QFETCH(int, key);
+    QFETCH(Qt::KeyboardModifiers, modifiers);
+    QFETCH(int, row);
+
+    NetworkDisplay view;
+    CoutCapture discard;
+    view.setVertex2(1);
+    NetworkDisplayProbe(view).moveShot();
+    SearchStepsWindow window(view.model());
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QWidget *control = nullptr;
+    for (QWidget *child : window.findChildren<QWidget *>()) {
+        const auto *button = qobject_cast<QPushButton *>(child);
+        if (child->accessibleName() == focus
+            || (button && button->text().remove(QLatin1Char('&')) == focus))
+            control = child;
+    }
+    QVERIFY(control);
+    control->setFocus();
+    QTest::keyClick(control, Qt::Key(key), modifiers);
+    QTRY_COMPARE(window.currentRow(), row);
+    for (const QPushButton *button : window.findChildren<QPushButton *>())
+        QVERIFY(!button->text().contains(QLatin1String("Pause"))); // not playing
+}
+
+// On a dark palette the distances written beside the discs contrast with the background.
+void SearchStepsTest::drawingReadableOnDarkPalette()
+{
+    NetworkModel model;
+    const NetworkReader reader(model);
+    StepDrawing drawing(reader);
+    QPalette dark;
+    dark.setColor(QPalette::Base, QColor(30, 30, 30));
+    dark.setColor(QPalette::Text, QColor(230, 230, 230));
+    drawing.setPalette(dark);
+    SearchState state;
+    state.state[0] = SearchState::Settled;
+    state.state[2] = SearchState::Reached;
+    state.distance[2] = 26;
+    drawing.showStep(state, 0, {}, true);
+    PaintRecorder recorder;
+    drawing.resize(drawing.sizeHint());
+    drawing.render(&recorder, QPoint(), QRegion(), QWidget::RenderFlags());
+    const QList<PaintOp> texts = recorder.ops(PaintOp::Text);
+    const auto distance = std::find_if(texts.begin(), texts.end(),
+        [](const PaintOp &op) { return op.text == QLatin1String("26"); });
+    QVERIFY(distance != texts.end());
+    QVERIFY(
+        qAbs(qGray(distance->pen.color().rgb()) - qGray(dark.color(QPalette::Base).rgb())) > 128);
 }
 
 QTEST_MAIN(SearchStepsTest)

@@ -18,10 +18,14 @@
 
 #include <QCheckBox>
 #include <QDirIterator>
+#include <QLabel>
 #include <QMenu>
+#include <QPlainTextEdit>
 #include <QPointer>
 #include <QRegularExpression>
+#include <QTableWidget>
 #include <QTemporaryDir>
+#include <QTranslator>
 #include <QTreeWidget>
 #include <QXmlStreamReader>
 #include <QtTest>
@@ -108,6 +112,19 @@ QString filterFor(const QString &suffix)
     return found == filters.end() ? QString() : *found;
 }
 
+// A language in which every text of the series log reads otherwise.
+class ShoutingTranslator : public QTranslator
+{
+public:
+    QString translate(const char *context, const char *sourceText, const char * /*disambiguation*/,
+        int /*n*/) const override
+    {
+        return qstrcmp(context, "SeriesLog") == 0 ? QString::fromUtf8(sourceText).toUpper()
+                                                  : QString();
+    }
+    bool isEmpty() const override { return false; }
+};
+
 bool holds(const QRectF &outer, const QRectF &inner)
 {
     return outer.left() <= inner.left() + Tolerance && outer.right() >= inner.right() - Tolerance
@@ -128,6 +145,9 @@ private slots:
     void sweepEqualsFreshSearches();
     void randomSweepLeavesProgramAlone();
     void overtakenSweepShowsNewerState();
+    void sweepWindowSaysWhatRowsHold_data();
+    void sweepWindowSaysWhatRowsHold();
+    void hiddenSweepWindowWaits();
     void sweepPlotDrawing_data();
     void sweepPlotDrawing();
     void seriesLogsEverySearch();
@@ -245,6 +265,71 @@ void StudyWindowsTest::overtakenSweepShowsNewerState()
     }
 }
 
+void StudyWindowsTest::sweepWindowSaysWhatRowsHold_data()
+{
+    QTest::addColumn<bool>("randomEffect");
+    QTest::addColumn<int>("source");
+    QTest::addColumn<int>("destination");
+    QTest::addColumn<QStringList>("headers");
+    QTest::addColumn<QString>("summary"); // a part of it
+    QTest::addColumn<QString>("costAtLoad0");
+
+    QTest::newRow("random effect off")
+        << false << 0 << 1 << QStringList {"Load", "Cost", "Path"}
+        << QStringLiteral("random effect off") << QStringLiteral("72");
+    QTest::newRow("random effect on: medians and most frequent paths")
+        << true << 0 << 1 << QStringList {"Load", "Median cost", "Most frequent path"}
+        << QStringLiteral("simulated 300 times") << QString();
+    QTest::newRow("same endpoints: no search at all")
+        << true << 3 << 3 << QStringList {"Load", "Median cost", "Most frequent path"}
+        << QStringLiteral("both vertex 3, so there is no route")
+        << QStringLiteral("no search: the source is the destination");
+}
+
+void StudyWindowsTest::sweepWindowSaysWhatRowsHold()
+{
+    QFETCH(bool, randomEffect);
+    QFETCH(int, source);
+    QFETCH(int, destination);
+    QFETCH(QStringList, headers);
+    QFETCH(QString, summary);
+    QFETCH(QString, costAtLoad0);
+
+    NetworkModel model;
+    model.setRandomEffect(randomEffect);
+    model.setSource(source);
+    model.setDestination(destination);
+    LoadSweepWindow window(model);
+    QSignalSpy finished(&window.sweep(), &LoadSweep::finished);
+    window.show();
+    QVERIFY(finished.wait());
+    auto *table = window.findChild<QTableWidget *>();
+    for (int column = 0; column < headers.size(); ++column)
+        QCOMPARE(table->horizontalHeaderItem(column)->text(), headers[column]);
+    QVERIFY(window.findChild<QLabel *>()->text().contains(summary));
+    if (!costAtLoad0.isEmpty())
+        QCOMPARE(table->item(0, 1)->text(), costAtLoad0);
+}
+
+// A hidden window does no work on a change, and sweeps the new state once shown again.
+void StudyWindowsTest::hiddenSweepWindowWaits()
+{
+    NetworkModel model;
+    model.setDestination(19);
+    LoadSweepWindow window(model);
+    QSignalSpy finished(&window.sweep(), &LoadSweep::finished);
+    window.show();
+    QVERIFY(finished.wait());
+    window.hide();
+    model.setDestination(5);
+    window.sweepAgain();
+    QCOMPARE(window.sweep().pending().destination, 19);
+    window.show();
+    QCOMPARE(window.sweep().pending().destination, 5);
+    QVERIFY(finished.wait());
+    QCOMPARE(window.sweep().destination(), 5);
+}
+
 void StudyWindowsTest::sweepPlotDrawing_data()
 {
     QTest::addColumn<QList<int>>("loadsWithPath");
@@ -346,6 +431,8 @@ void StudyWindowsTest::seriesLogsEverySearch()
     QCOMPARE(entries[2].outcome, QStringLiteral("No path found. Try new search."));
     QCOMPARE(entries[3].outcome, QStringLiteral("No path found. Try new search."));
     QVERIFY(entries[3].report.contains(QLatin1String("No Path from 5 to 0.")));
+    ShoutingTranslator translator; // the CSV is for programs: the same in every language
+    QCoreApplication::installTranslator(&translator);
     QVERIFY(log.csv().startsWith(QLatin1String("Series,Trial,Source,Destination,Load,")));
     QVERIFY(
         log.csv().contains(QLatin1String("\n2,1,0,5,40,off,No path found. Try new search.,,,")));
@@ -356,6 +443,9 @@ void StudyWindowsTest::seriesLogsEverySearch()
     QCOMPARE(tree->topLevelItem(0)->text(0), QStringLiteral("Series 2")); // newest first
     QCOMPARE(tree->topLevelItem(1)->childCount(), 3);
     QCOMPARE(tree->topLevelItem(1)->child(0)->text(0), QStringLiteral("3"));
+    auto *report = window.findChild<QPlainTextEdit *>();
+    QTest::keyClick(report, Qt::Key_Down); // a caret, that a screen reader follows
+    QCOMPARE(report->textCursor().blockNumber(), 1);
 
     QTemporaryDir dir;
     const QString csv = dir.filePath(QStringLiteral("series.csv"));
