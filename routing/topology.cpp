@@ -87,16 +87,27 @@ Topology::Topology()
 }
 
 Topology::Topology(const Topology &other)
-    : vertexCount(other.vertexCount)
-    , totalLinkCount(other.totalLinkCount)
-    , vertexX(other.vertexX)
-    , vertexY(other.vertexY)
 {
+    *this = other;
+}
+
+Topology &Topology::operator=(const Topology &other)
+{
+    if (&other == this)
+        return *this;
+    vertexCount = other.vertexCount;
+    totalLinkCount = other.totalLinkCount;
+    vertexX = other.vertexX;
+    vertexY = other.vertexY;
     for (size_t v = 0; v < links.size(); ++v) {
+        links[v].clear();
         for (const std::unique_ptr<Link> &link : other.links[v])
             links[v].push_back(std::make_unique<Link>(*link));
     }
+    return *this;
 }
+
+Topology::~Topology() = default;
 
 bool Topology::isVertex(int vertex) const
 {

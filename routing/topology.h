@@ -18,8 +18,10 @@ public:
     using LinkList = std::vector<std::unique_ptr<Link>>;
 
     Topology();
+    // Copies hold links of their own.
     Topology(const Topology &other);
-    Topology &operator=(const Topology &other) = delete;
+    Topology &operator=(const Topology &other);
+    ~Topology();
 
     int vertexCount = Routing::VertexCount;
     int totalLinkCount = Routing::LinkCount;
