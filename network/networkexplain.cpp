@@ -34,7 +34,7 @@ double distanceToSegment(QPointF point, QPointF from, QPointF to)
 }
 
 // Where a screen reader points in a rectangle, as AT-SPI hands it over: whole pixels.
-QPoint middle(const QRect &rect)
+QPoint middle(QRect rect)
 {
     return rect.topLeft() + QPoint(rect.width() / 2, rect.height() / 2);
 }

@@ -12,7 +12,7 @@
 
 namespace {
 
-const QString FilterSeparator = QStringLiteral(";;");
+constexpr QLatin1String FilterSeparator(";;");
 
 // The extensions a name filter lists: "PNG image (*.png)" gives "png".
 QStringList suffixes(const QString &filter)

@@ -302,7 +302,8 @@ PracticeSet::PracticeSet(int number, const Kinds &kinds)
 {
     // The same kinds in any order make the same set.
     std::sort(chosenKinds.begin(), chosenKinds.end());
-    chosenKinds.erase(std::unique(chosenKinds.begin(), chosenKinds.end()), chosenKinds.end());
+    const auto kept = std::unique(chosenKinds.begin(), chosenKinds.end());
+    chosenKinds.resize(kept - chosenKinds.begin());
 
     QRandomGenerator generator(static_cast<quint32>(setNumber));
     Kinds order;

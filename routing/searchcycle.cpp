@@ -24,7 +24,7 @@ void SearchCycle::drawFactor(bool randomEffect, FactorSource *factors)
 }
 
 SearchRecord::Cycle SearchCycle::run(
-    const Choices &choices, FactorSource *factors, Report report, SearchRecord *record)
+    Choices choices, FactorSource *factors, Report report, SearchRecord *record)
 {
     const int passingLinks = collectUsableLinks(choices, factors);
     std::fill_n(search.predecessor.begin(), topology.vertexCount, Routing::NoPredecessor);
@@ -51,7 +51,7 @@ SearchRecord::Cycle SearchCycle::run(
 }
 
 // Every link gets the factor drawn for it; the load test decides on that factor alone.
-int SearchCycle::collectUsableLinks(const Choices &choices, FactorSource *factors)
+int SearchCycle::collectUsableLinks(Choices choices, FactorSource *factors)
 {
     int passing = 0;
     for (int j = 0; j < topology.vertexCount; ++j) {

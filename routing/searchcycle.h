@@ -31,12 +31,12 @@ public:
     // Without a factor source (or with the random effect off) every factor is 1. With a record,
     // the cycle writes down what it did and the search its steps.
     SearchRecord::Cycle run(
-        const Choices &choices, FactorSource *factors, Report report, SearchRecord *record);
+        Choices choices, FactorSource *factors, Report report, SearchRecord *record);
     // The next factor: 1 with the random effect off, else a draw.
     void drawFactor(bool randomEffect, FactorSource *factors);
 
 private:
-    int collectUsableLinks(const Choices &choices, FactorSource *factors);
+    int collectUsableLinks(Choices choices, FactorSource *factors);
 
     Topology &topology;
     UsableLinks &usable;

@@ -5,6 +5,8 @@
 
 #include "practiceset.h"
 
+// The base keeps a reference to the reader, so it is not passed by value.
+// clazy:excludeall=function-args-by-value
 PracticeDrawing::PracticeDrawing(const NetworkReader &reader, QWidget *parent)
     : StepDrawing(reader, parent)
 {

@@ -129,7 +129,7 @@ void drawAnswers(QPainter &painter, const QRectF &page, const PracticeSet &set)
 
 } // namespace
 
-QByteArray PracticeSheet::pdf(const PracticeSet &set, const NetworkReader &reader)
+QByteArray PracticeSheet::pdf(const PracticeSet &set, NetworkReader reader)
 {
     QByteArray bytes;
     QBuffer buffer(&bytes);

@@ -19,7 +19,7 @@ class PracticeSheet
 public:
     static constexpr int QuestionsPerPage = 3;
 
-    static QByteArray pdf(const PracticeSet &set, const NetworkReader &reader);
+    static QByteArray pdf(const PracticeSet &set, NetworkReader reader);
     static QString fileName(const PracticeSet &set);
     // Writes the bytes in one go, keeping any earlier file whole on failure; returns what went
     // wrong, naming the file, or an empty string.

@@ -192,7 +192,7 @@ QList<int> SweepPlot::changeLoads() const
     return result;
 }
 
-int SweepPlot::loadAt(const QPointF &point) const
+int SweepPlot::loadAt(QPointF point) const
 {
     const QRectF area = plotArea();
     if (points.isEmpty() || point.y() < area.top() || point.y() > area.bottom())
@@ -428,8 +428,7 @@ void SweepPlot::drawAxes(QPainter &painter) const
 void SweepPlot::drawLegend(QPainter &painter) const
 {
     const QList<Run> all = runs();
-    const bool shading
-        = std::any_of(all.begin(), all.end(), [](const Run &run) { return !run.found; });
+    const bool shading = std::any_of(all.begin(), all.end(), [](Run run) { return !run.found; });
     const QList<LegendEntry> entries = legendEntries(random, shading, current);
     const QFontMetricsF metrics(font());
     qreal x = std::max(Margin, (width() - legendWidth(entries, metrics)) / 2);

@@ -48,7 +48,7 @@ private:
 
     QList<Run> runs() const;
     QList<int> changeLoads() const;
-    int loadAt(const QPointF &point) const;
+    int loadAt(QPointF point) const;
     QString figures(const LoadSweep::Point &point) const;
     void describe();
 
