@@ -23,12 +23,16 @@ qt_build_key()
     done | sha256sum | cut -c1-12
 }
 
-# Applies PATCHES (files) to the source tree SOURCE, each once.
+# Applies PATCHES (files) to the source tree SOURCE, each once: a kept tree has them already.
 qt_apply_patches()
 {
     local source=$1 patch
     shift
     for patch in "$@"; do
+        if patch -d "$source" -p1 -R --dry-run --force --quiet <"$patch" >/dev/null 2>&1; then
+            echo "applied already: $(basename "$patch")"
+            continue
+        fi
         echo "applying $(basename "$patch")"
         patch -d "$source" -p1 --forward --quiet <"$patch"
     done
@@ -41,17 +45,23 @@ qt_build_done()
 }
 
 # Builds the qtbase SOURCE with CONFIGURE_ARGS and installs it into PREFIX; the stamp that
-# qt_build_done looks for is written last, so an interrupted build is begun again.
+# qt_build_done looks for is written last. A build folder that was configured is built on
+# where it stopped (its path is keyed by the same inputs), so an interrupted build of an hour
+# loses only the step it was in.
 qt_build_base()
 {
     local source=$1 prefix=$2 build
     shift 2
     build="$prefix.build"
-    rm -rf "$build" "$prefix"
-    mkdir -p "$build"
+    rm -rf "$prefix"
+    if [ ! -e "$build/netroute-configured" ]; then
+        rm -rf "$build"
+        mkdir -p "$build"
+        (cd "$build" && nice -n 10 "$source/configure" -prefix "$prefix" "$@")
+        touch "$build/netroute-configured"
+    fi
     (
         cd "$build" || exit
-        nice -n 10 "$source/configure" -prefix "$prefix" "$@"
         nice -n 10 cmake --build . --parallel "$(nproc)"
         cmake --install .
     )

@@ -39,16 +39,20 @@ qt_source_version()
 }
 
 # Unpacks Debian's source of PACKAGE, with Debian's patches applied, into DIR/PACKAGE and
-# prints that path. DIR holds the private apt state as well.
+# prints that path. DIR holds the private apt state as well. A tree unpacked from the same
+# .dsc is kept, so that a build interrupted on it can go on against unchanged files.
 qt_source_fetch()
 {
-    local dir=$1 package=$2
+    local dir=$1 package=$2 dsc
     [ -s "$dir/sources.list" ] || qt_source_apt_dir "$dir"
     [ -e "$dir/lists/updated" ] || { qt_source_apt "$dir" update >&2 && touch "$dir/lists/updated"; }
     mkdir -p "$dir/download"
     (cd "$dir/download" && qt_source_apt "$dir" source --download-only "$package" >&2)
-    rm -rf "${dir:?}/$package"
-    dpkg-source --no-check -x \
-        "$(find "$dir/download" -name "${package}_*.dsc" | sort -V | tail -n 1)" "$dir/$package" >&2
+    dsc=$(find "$dir/download" -name "${package}_*.dsc" | sort -V | tail -n 1)
+    if [ "$(cat "$dir/$package.unpacked" 2>/dev/null)" != "$(basename "$dsc")" ]; then
+        rm -rf "${dir:?}/$package" "$dir/$package.unpacked"
+        dpkg-source --no-check -x "$dsc" "$dir/$package" >&2
+        basename "$dsc" >"$dir/$package.unpacked"
+    fi
     echo "$dir/$package"
 }
