@@ -54,11 +54,6 @@ float factorOf(int hundredths)
     return static_cast<float>(hundredths) / static_cast<float>(Hundredths);
 }
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("PracticeQuestion", text);
-}
-
 void drawEndpoints(QRandomGenerator &generator, PracticeQuestion &question)
 {
     question.source = static_cast<int>(generator.bounded(Routing::VertexCount));
@@ -73,12 +68,15 @@ QString examinedLinks(const SearchStep &step)
     QStringList links;
     for (const ExaminedVertex &examined : step.examined) {
         if (examined.hasLink)
-            links << tr("%1 (weight %2)").arg(examined.vertex).arg(examined.weight);
+            links
+                << PracticeQuestion::tr("%1 (weight %2)").arg(examined.vertex).arg(examined.weight);
     }
     if (links.isEmpty())
-        return tr("The current vertex is %1; it has no link to an unsettled vertex.")
+        return PracticeQuestion::tr(
+            "The current vertex is %1; it has no link to an unsettled vertex.")
             .arg(step.current);
-    return tr("The current vertex is %1; its links to unsettled vertices lead to %2.")
+    return PracticeQuestion::tr(
+        "The current vertex is %1; its links to unsettled vertices lead to %2.")
         .arg(step.current)
         .arg(links.join(QLatin1String(", ")));
 }
@@ -92,8 +90,9 @@ void makeStepQuestion(QRandomGenerator &generator, PracticeQuestion &question)
     question.step = static_cast<int>(generator.bounded(steps));
     const SearchStep &next = question.record.steps[question.step];
     const QString situation
-        = tr("A search from vertex %1 to vertex %2 at load %3, random effect off, is shown after "
-             "step %4.")
+        = PracticeQuestion::tr(
+              "A search from vertex %1 to vertex %2 at load %3, random effect off, is shown after "
+              "step %4.")
               .arg(question.source)
               .arg(question.destination)
               .arg(question.load)
@@ -102,8 +101,9 @@ void makeStepQuestion(QRandomGenerator &generator, PracticeQuestion &question)
 
     if (question.kind == PracticeQuestion::NextVertex) {
         question.text = situation + QLatin1Char(' ')
-            + tr("Which vertex does step %1 settle? Type its number or click it, or type "
-                 "\"none\" if the search stands still.")
+            + PracticeQuestion::tr(
+                "Which vertex does step %1 settle? Type its number or click it, or type "
+                "\"none\" if the search stands still.")
                   .arg(question.step + 1);
         if (next.chosen < 0)
             question.word = QStringLiteral("none");
@@ -123,7 +123,7 @@ void makeStepQuestion(QRandomGenerator &generator, PracticeQuestion &question)
         candidates = unsettled;
     question.vertex = candidates[static_cast<int>(generator.bounded(int(candidates.size())))];
     question.text = situation + QLatin1Char(' ')
-        + tr("What distance does vertex %1 hold after step %2?")
+        + PracticeQuestion::tr("What distance does vertex %1 hold after step %2?")
               .arg(question.vertex)
               .arg(question.step + 1);
     question.number = question.record.stateAfter(question.step + 1).distance[question.vertex];
@@ -165,8 +165,9 @@ void makeLinkQuestion(
     drawn.factor = question.factor();
     switch (question.kind) {
     case PracticeQuestion::LoadTest:
-        question.text = tr("At load %1, link %2 to %3 (weight %4) drew the random factor %5. Does "
-                           "it pass the search cycle's load test? Type \"yes\" or \"no\".")
+        question.text = PracticeQuestion::tr(
+            "At load %1, link %2 to %3 (weight %4) drew the random factor %5. Does "
+            "it pass the search cycle's load test? Type \"yes\" or \"no\".")
                             .arg(question.load)
                             .arg(question.source)
                             .arg(question.destination)
@@ -177,9 +178,10 @@ void makeLinkQuestion(
             : QStringLiteral("no");
         break;
     case PracticeQuestion::Cost:
-        question.text = tr("At load %1, the factor drawn last in the cycle is %2, and link %3 to "
-                           "%4 (weight %5) is usable. What does the search charge for it? Type a "
-                           "number, or \"left out\".")
+        question.text = PracticeQuestion::tr(
+            "At load %1, the factor drawn last in the cycle is %2, and link %3 to "
+            "%4 (weight %5) is usable. What does the search charge for it? Type a "
+            "number, or \"left out\".")
                             .arg(question.load)
                             .arg(factor)
                             .arg(question.source)
@@ -191,8 +193,9 @@ void makeLinkQuestion(
             question.number = LoadRules::pricedCost(question.load, drawn.factor, drawn);
         break;
     default:
-        question.text = tr("At load %1, link %2 to %3 (weight %4) drew the random factor %5. What "
-                           "label does the drawing show on it? Type a number, or \"NoLink\".")
+        question.text = PracticeQuestion::tr(
+            "At load %1, link %2 to %3 (weight %4) drew the random factor %5. What "
+            "label does the drawing show on it? Type a number, or \"NoLink\".")
                             .arg(question.load)
                             .arg(question.source)
                             .arg(question.destination)
@@ -211,8 +214,9 @@ void makeBestRouteQuestion(QRandomGenerator &generator, PracticeQuestion &questi
     drawEndpoints(generator, question);
     question.load = static_cast<int>(generator.bounded(BestRouteLoads));
     question.record = PracticeSet::freshCycle(question.source, question.destination, question.load);
-    question.text = tr("Random effect off, load %1: what does the best route from vertex %2 to "
-                       "vertex %3 cost? Type a number, or \"no path\".")
+    question.text = PracticeQuestion::tr(
+        "Random effect off, load %1: what does the best route from vertex %2 to "
+        "vertex %3 cost? Type a number, or \"no path\".")
                         .arg(question.load)
                         .arg(question.source)
                         .arg(question.destination);
@@ -236,8 +240,9 @@ void makeReachQuestion(QRandomGenerator &generator, PracticeQuestion &question)
         question.beyond = std::move(record);
         question.load = load;
     }
-    question.text = tr("Random effect off: from which load on can no search from vertex %1 reach "
-                       "vertex %2? Type a load.")
+    question.text = PracticeQuestion::tr(
+        "Random effect off: from which load on can no search from vertex %1 reach "
+        "vertex %2? Type a load.")
                         .arg(question.source)
                         .arg(question.destination);
     question.number = question.load;
