@@ -8,7 +8,7 @@
 #include <QApplication>
 
 #ifdef Q_OS_WASM
-#include <emscripten.h>
+#include "webpage.h"
 #endif
 
 int main(int argc, char **argv)
@@ -22,18 +22,12 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     hold.release();
 
-#ifdef Q_OS_WASM
-    // A page is not closed by the program in it: when its window closes, the page is told, and
-    // says so.
-    QObject::connect(&app, &QGuiApplication::lastWindowClosed, [] {
-        emscripten_run_script(
-            "if (typeof window.netrouteEnded === 'function') window.netrouteEnded();");
-    });
-#endif
-
     installAccessibleFactory();
     MainBoard board;
     board.setGeometry(MainBoard::StartingGeometry);
+#ifdef Q_OS_WASM
+    WebPage::serve(&board);
+#endif
     board.show();
     return QApplication::exec();
 }

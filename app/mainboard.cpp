@@ -149,6 +149,11 @@ void MainBoard::missed()
         networkDisplay->setGameOver();
 }
 
+QAction *MainBoard::command(const QString &name) const
+{
+    return studyWindows->command(name);
+}
+
 void MainBoard::newGame()
 {
     showTrialsLeft(TrialsPerSeries);

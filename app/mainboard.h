@@ -12,6 +12,7 @@
 
 class NetworkDisplay;
 class NetworkModel;
+class QAction;
 class QLCDNumber;
 class StudyWindows;
 
@@ -27,6 +28,9 @@ public:
 
     explicit MainBoard(QWidget *parent = nullptr);
     ~MainBoard() override;
+
+    // The action of a study command by its name ("searchSteps", "savePicture", ...), or none.
+    QAction *command(const QString &name) const;
 
 protected slots:
     // Starts a search and counts it, unless the series is over or a search is running.

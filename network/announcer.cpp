@@ -6,6 +6,12 @@
 #include <QAccessible>
 #include <QWidget>
 
+#ifdef Q_OS_WASM
+#include <emscripten/val.h>
+
+#include <string>
+#endif
+
 namespace {
 
 // Long enough to take in a search's outcome after the trial counter that started it.
@@ -52,6 +58,27 @@ private:
 };
 #endif
 
+// Whether anyone hears announcements: assistive technology, or on the web the page's live
+// region, which screen readers follow whether or not Qt's own accessibility is switched on.
+bool heard()
+{
+#ifdef Q_OS_WASM
+    return true;
+#else
+    return QAccessible::isActive();
+#endif
+}
+
+#ifdef Q_OS_WASM
+// Writes the message to the page's polite live region, through the function the page offers.
+void tellPage(const QString &message)
+{
+    const emscripten::val write = emscripten::val::global("netrouteAnnounce");
+    if (write.typeOf().as<std::string>() == "function")
+        write(message.toStdString());
+}
+#endif
+
 } // namespace
 
 Announcer::Announcer(QWidget *window)
@@ -70,7 +97,7 @@ Announcer::~Announcer()
 
 void Announcer::announce(QWidget *source, const QString &message)
 {
-    if (!QAccessible::isActive() || !source->isVisible() || message.isEmpty())
+    if (!heard() || !source->isVisible() || message.isEmpty())
         return;
     QWidget *window = source->window();
     auto *announcer = window->findChild<Announcer *>(QString(), Qt::FindDirectChildrenOnly);
@@ -89,6 +116,9 @@ void Announcer::tell()
     pending.clear();
     if (!source)
         return;
+#ifdef Q_OS_WASM
+    tellPage(message);
+#endif
 #if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
     QAccessibleAnnouncementEvent event(source, message);
     event.setPoliteness(QAccessible::AnnouncementPoliteness::Polite);

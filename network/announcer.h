@@ -21,7 +21,8 @@ class Announcer : public QObject
     Q_OBJECT
 
 public:
-    // Announces on behalf of a shown widget; does nothing while no assistive technology listens.
+    // Announces on behalf of a shown widget; does nothing while no assistive technology listens
+    // (in the web page its live region always does).
     static void announce(QWidget *source, const QString &message);
 
     ~Announcer() override;

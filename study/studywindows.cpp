@@ -74,19 +74,26 @@ StudyWindows::StudyWindows(QWidget *board, const NetworkModel *model, NetworkDis
     connect(model, &NetworkModel::cycleFinished, log, &SeriesLog::takeCycle);
 
     // One action per command, its key in the main window and its entry in the context menu.
+    // The names are those the web page's own controls give.
     const struct
     {
+        const char *name;
         const char *text;
         QKeyCombination key;
         void (StudyWindows::*slot)();
         bool separatorBefore;
     } commands[] = {
-        {QT_TR_NOOP("Search steps"), Qt::CTRL | Qt::Key_T, &StudyWindows::showSearchSteps, false},
-        {QT_TR_NOOP("Load sweep"), Qt::CTRL | Qt::Key_L, &StudyWindows::showLoadSweep, false},
-        {QT_TR_NOOP("Series"), Qt::CTRL | Qt::Key_H, &StudyWindows::showSeries, false},
-        {QT_TR_NOOP("Practice"), Qt::CTRL | Qt::Key_E, &StudyWindows::showPractice, false},
-        {QT_TR_NOOP("Copy picture"), Qt::CTRL | Qt::Key_C, &StudyWindows::copyPicture, true},
-        {QT_TR_NOOP("Save picture..."), Qt::CTRL | Qt::Key_S, &StudyWindows::savePicture, false},
+        {"searchSteps", QT_TR_NOOP("Search steps"), Qt::CTRL | Qt::Key_T,
+            &StudyWindows::showSearchSteps, false},
+        {"loadSweep", QT_TR_NOOP("Load sweep"), Qt::CTRL | Qt::Key_L, &StudyWindows::showLoadSweep,
+            false},
+        {"series", QT_TR_NOOP("Series"), Qt::CTRL | Qt::Key_H, &StudyWindows::showSeries, false},
+        {"practice", QT_TR_NOOP("Practice"), Qt::CTRL | Qt::Key_E, &StudyWindows::showPractice,
+            false},
+        {"copyPicture", QT_TR_NOOP("Copy picture"), Qt::CTRL | Qt::Key_C,
+            &StudyWindows::copyPicture, true},
+        {"savePicture", QT_TR_NOOP("Save picture..."), Qt::CTRL | Qt::Key_S,
+            &StudyWindows::savePicture, false},
     };
     for (const auto &command : commands) {
         if (command.separatorBefore) {
@@ -95,6 +102,7 @@ StudyWindows::StudyWindows(QWidget *board, const NetworkModel *model, NetworkDis
             menuEntries << separator;
         }
         auto *action = new QAction(tr(command.text), this);
+        action->setObjectName(QLatin1String(command.name));
         action->setShortcut(QKeySequence(command.key));
         action->setShortcutContext(Qt::WindowShortcut);
         connect(action, &QAction::triggered, this, command.slot);
@@ -185,4 +193,13 @@ void StudyWindows::showContextMenu(QPoint position)
     menu->setAttribute(Qt::WA_DeleteOnClose);
     menu->addActions(menuEntries);
     menu->popup(view->mapToGlobal(position));
+}
+
+QAction *StudyWindows::command(const QString &name) const
+{
+    for (QAction *action : menuEntries) {
+        if (!action->isSeparator() && action->objectName() == name)
+            return action;
+    }
+    return nullptr;
 }

@@ -31,6 +31,8 @@ public:
     ~StudyWindows() override;
 
     const SeriesLog &seriesLog() const;
+    // The action of a command by its name ("searchSteps", "savePicture", ...), or none.
+    QAction *command(const QString &name) const;
 
 public slots:
     void showSearchSteps();
