@@ -2,8 +2,12 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """Serves the built web page on 127.0.0.1 and drives Debian's Chromium, headless, over its
 DevTools protocol: the program's window appears, its controls reach the browser's accessibility
-tree with their names, Return gives the report of the search from 0 to 1 in the console, a screenshot shows the drawing, Ctrl+Q ends the program and the page says so,
-and no exception is logged. Exits 77 (skipped) when the site or Chromium is missing.
+tree with their names, Return gives the report of the search from 0 to 1 in the console and its
+outcome in the page's live region; the page's Save picture downloads the drawing as shown, its
+Search steps and Load sweep buttons open those windows inside the screen (the plot drawn) and
+their title bars close them; a right-click on the drawing opens the menu without hanging the
+page, and Main window brings the main window back; Ctrl+Q ends the program and the page says
+so, and no exception is logged. Exits 77 (skipped) when the site or Chromium is missing.
 Usage: python3 web_page.py SITE_DIRECTORY [SCREENSHOT.png]"""
 
 import base64
@@ -13,14 +17,18 @@ import json
 import os
 import re
 import shutil
+import struct
 import subprocess
 import sys
 import tempfile
 import threading
 import time
 import urllib.request
+import zlib
 
 REPORT = "The shortest Distance from start 0 to destination 1 is 72"
+OUTCOME = "Path Found !! The optimal path load is 72"
+COST_COLOR = (38, 139, 210)  # the Load sweep plot's cost curve
 
 
 def skip(reason):
@@ -44,6 +52,54 @@ try:
     import websocket  # python3-websocket
 except ImportError:
     skip("python3-websocket is not installed (scripts/install-deps web installs it)")
+
+
+def png_pixels(data):
+    """Width, height and rows of (r, g, b) of an 8-bit, non-interlaced RGB or RGBA PNG."""
+    width, height, depth, kind, _, _, interlace = struct.unpack(">IIBBBBB", data[16:29])
+    if depth != 8 or kind not in (2, 6) or interlace:
+        fail(f"unexpected PNG format: depth {depth}, colour type {kind}, interlace {interlace}")
+    chunks, at = b"", 8
+    while at < len(data):
+        length = int.from_bytes(data[at:at + 4], "big")
+        if data[at + 4:at + 8] == b"IDAT":
+            chunks += data[at + 8:at + 8 + length]
+        at += 12 + length
+    raw, size = zlib.decompress(chunks), 3 if kind == 2 else 4
+    stride, rows, previous = width * size, [], bytearray(width * size)
+    for y in range(height):
+        line = raw[y * (stride + 1):(y + 1) * (stride + 1)]
+        kind_of_filter, row = line[0], bytearray(line[1:])
+        for i in range(stride):
+            left = row[i - size] if i >= size else 0
+            up, corner = previous[i], previous[i - size] if i >= size else 0
+            if kind_of_filter == 1:
+                row[i] = (row[i] + left) & 255
+            elif kind_of_filter == 2:
+                row[i] = (row[i] + up) & 255
+            elif kind_of_filter == 3:
+                row[i] = (row[i] + (left + up) // 2) & 255
+            elif kind_of_filter == 4:
+                guess = left + up - corner
+                pa, pb, pc = abs(guess - left), abs(guess - up), abs(guess - corner)
+                row[i] = (row[i] + (left if pa <= pb and pa <= pc else up if pb <= pc
+                                    else corner)) & 255
+        rows.append([tuple(row[x * size:x * size + 3]) for x in range(width)])
+        previous = row
+    return width, height, rows
+
+
+def find_inside(small, large):
+    """Where the picture SMALL lies in LARGE, pixel for pixel, or None."""
+    width, height, pixels = small
+    big_width, big_height, big = large
+    samples = [(x, y) for y in range(0, height, max(1, height // 12))
+               for x in range(0, width, max(1, width // 12))]
+    for dy in range(big_height - height + 1):
+        for dx in range(big_width - width + 1):
+            if all(pixels[y][x] == big[y + dy][x + dx] for x, y in samples):
+                return dx, dy
+    return None
 
 
 class QuietHandler(http.server.SimpleHTTPRequestHandler):
@@ -105,6 +161,42 @@ class Page:
                       windowsVirtualKeyCode=virtual, nativeVirtualKeyCode=virtual,
                       modifiers=modifiers, text=text if kind == "keyDown" else "")
 
+    def click(self, x, y, button="left"):
+        for kind in ("mousePressed", "mouseReleased"):
+            self.call("Input.dispatchMouseEvent", type=kind, x=x, y=y, button=button,
+                      clickCount=1)
+
+    def command(self, name):
+        """Presses the page's own button for the command NAME, as a user's click does."""
+        self.call("Runtime.evaluate", userGesture=True, expression=(
+            f"document.querySelector('#commands [data-command={name}]').click()"))
+
+    def windows(self):
+        """The program's shown windows: title and place in the page."""
+        return json.loads(self.evaluate(
+            "JSON.stringify(Array.from(document.querySelector('#qt-shadow-container')"
+            ".shadowRoot.querySelectorAll('.qt-window'))"
+            ".filter(w => w.style.display !== 'none').map(w => {"
+            " const r = w.getBoundingClientRect(), name = w.querySelector('.window-name');"
+            " return {title: name ? name.innerText : '', x: r.x, y: r.y, right: r.right,"
+            " bottom: r.bottom, id: w.id}; }))"))
+
+    def window(self, title):
+        return next((w for w in self.windows() if w["title"] == title), None)
+
+    def close(self, title):
+        """Presses the close button in the title bar of the window TITLE."""
+        self.evaluate("Array.from(document.querySelector('#qt-shadow-container').shadowRoot"
+                      ".querySelectorAll('.qt-window')).find(w => w.querySelector('.window-name')"
+                      f"?.innerText === '{title}').querySelectorAll('.title-bar .image-button')"
+                      ".forEach((b, i, all) => { if (i === all.length - 1) b.click(); })")
+
+    def shot(self, box):
+        clip = dict(x=box["x"], y=box["y"], width=box["right"] - box["x"],
+                    height=box["bottom"] - box["y"], scale=1)
+        return base64.b64decode(self.call("Page.captureScreenshot", format="png",
+                                          clip=clip)["data"])
+
     def wait(self, what, test, seconds):
         deadline = time.monotonic() + seconds
         while time.monotonic() < deadline:
@@ -165,6 +257,10 @@ try:
     page.key("Enter", "Enter", 13, text="\r")
     page.wait("Return gave no report of 0 to 1", lambda: REPORT in page.console(), 30)
     print(f"Return printed the report in the console: {REPORT}")
+    announced = "document.getElementById('announcement').textContent"
+    page.wait("the live region did not tell the outcome",
+              lambda: OUTCOME in (page.evaluate(announced) or ""), 10)
+    print(f"the live region says: {page.evaluate(announced)}")
 
     time.sleep(0.5)
     if screenshot:
@@ -172,6 +268,62 @@ try:
         with open(screenshot, "wb") as out:
             out.write(base64.b64decode(shot["data"]))
         print(f"screenshot: {screenshot}")
+
+    # Save picture hands the drawing to the browser as a download: the picture shown.
+    downloads = tempfile.mkdtemp()
+    page.call("Page.setDownloadBehavior", behavior="allow", downloadPath=downloads)
+    shown = png_pixels(page.shot(page.window("netroute")))
+    page.command("savePicture")
+    saved = os.path.join(downloads, "netroute.png")
+    page.wait("Save picture gave no download", lambda: os.path.isfile(saved), 20)
+    with open(saved, "rb") as picture:
+        drawing = png_pixels(picture.read())
+    shutil.rmtree(downloads, ignore_errors=True)
+    place = find_inside(drawing, shown)
+    if place is None:
+        fail(f"the downloaded {drawing[0]}x{drawing[1]} picture is not the drawing shown")
+    print(f"Save picture downloaded the drawing, {drawing[0]}x{drawing[1]}, as shown at {place}")
+
+    # The page's buttons open the windows inside the program's screen; their title bars close
+    # them.
+    for name, title in (("searchSteps", "Search steps"), ("loadSweep", "Load sweep")):
+        page.command(name)
+        page.wait(f"the {name} button opened no {title} window",
+                  lambda: page.window(title) is not None, 10)
+        time.sleep(1)  # the sweep is worked out in slices
+        shown = page.window(title)
+        if (shown["x"] < box["x"] or shown["y"] < box["y"] or shown["right"] > box["right"]
+                or shown["bottom"] > box["bottom"]):
+            fail(f"{title} lies outside the screen {box}: {shown}")
+        if name == "loadSweep":
+            _, _, rows = png_pixels(page.shot(shown))
+            curve = sum(row.count(COST_COLOR) for row in rows)
+            if curve < 100:
+                fail(f"the Load sweep window shows no plot ({curve} pixels of the curve)")
+            print(f"the plot's curve covers {curve} pixels")
+        page.close(title)
+        page.wait(f"{title} did not close", lambda: page.window(title) is None, 10)
+        print(f"{title} opened inside the screen and closed from its title bar")
+
+    # A right-click on the drawing's background opens the commands as a menu; its entry works.
+    before = {w["id"] for w in page.windows()}
+    page.click(x, y, button="right")
+    page.wait("a right-click opened no menu",
+              lambda: any(w["id"] not in before for w in page.windows()), 10)
+    menu = next(w for w in page.windows() if w["id"] not in before)
+    time.sleep(0.5)
+    page.click(menu["x"] + 30, menu["y"] + 12)  # its first entry, Search steps
+    page.wait("the menu's first entry opened no Search steps",
+              lambda: page.window("Search steps") is not None, 10)
+    print("a right-click opened the menu, and its first entry Search steps")
+
+    # Main window brings the main window to the front with the keyboard: Return searches again.
+    page.command("mainWindow")
+    time.sleep(0.5)
+    page.key("Enter", "Enter", 13, text="\r")
+    page.wait("after Main window, Return gave no second report",
+              lambda: page.console().count(REPORT) >= 2, 30)
+    print("Main window brought the main window back: Return searched again")
 
     page.key("q", "KeyQ", 81, modifiers=2)  # Ctrl+Q
     page.wait("Ctrl+Q did not end the program",
