@@ -3,7 +3,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 #
 # Starts the Windows program under Wine on a private X server: the window's place and size, one
-# search from 0 to 1 typed with Return and its report, and Ctrl+Q ending it with exit code 0.
+# search from 0 to 1 typed with Return and its report, Ctrl+L showing the Load sweep's plot,
+# and Ctrl+Q ending it with exit code 0.
 # The caller sets WINEPREFIX. Usage: wine_window.sh PATH_TO_NETROUTE_EXE
 set -euo pipefail
 
@@ -43,6 +44,20 @@ if [ -n "${NETROUTE_WINE_SCREENSHOT:-}" ]; then
     import -window "$window" "$NETROUTE_WINE_SCREENSHOT" 2>/dev/null ||
         echo "no screenshot: ImageMagick's import is not installed"
 fi
+
+# The Load sweep window with its plot: the cost curve's colour on screen.
+xdotool key ctrl+l
+sweep=$(timeout 30 xdotool search --sync --onlyvisible --name '^Load sweep$' | head -n 1) ||
+    fail "Ctrl+L opened no Load sweep window"
+sweep_geometry=$(window_geometry "$sweep")
+curve=0
+for _ in $(seq 100); do
+    curve=$(screen_pixels "$sweep_geometry" 38 139 210)
+    [ "$curve" -ge 100 ] && break
+    sleep 0.1
+done
+[ "$curve" -ge 100 ] || fail "the Load sweep window shows no plot ($curve pixels of its curve)"
+echo "Ctrl+L opened Load sweep at $sweep_geometry; its plot's curve covers $curve pixels"
 
 quit_with_ctrl_q
 echo "Ctrl+Q ended the program with exit code 0"

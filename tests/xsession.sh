@@ -25,7 +25,9 @@ start_xvfb()
     export XDG_RUNTIME_DIR="$work/runtime"
     mkdir -p "$XDG_RUNTIME_DIR"
     chmod 0700 "$XDG_RUNTIME_DIR"
-    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
+    # The screen's pixels are kept in $work/Xvfb_screen0, an XWD image, for screen_pixels.
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -fbdir "$work" -nolisten tcp \
+        3>"$work/display" 2>/dev/null &
     xvfb_pid=$!
     local _
     for _ in $(seq 100); do
@@ -66,4 +68,10 @@ quit_with_ctrl_q()
     wait "$app_pid" || status=$?
     app_pid=
     [ "$status" -eq 0 ] || fail "exit code $status after Ctrl+Q"
+}
+
+# Prints how many pixels of the colour R G B the screen shows in the rectangle WIDTHxHEIGHT+X+Y.
+screen_pixels()
+{
+    python3 "$(dirname "${BASH_SOURCE[0]}")/xwd_pixels.py" "$work/Xvfb_screen0" "$@"
 }
