@@ -4,7 +4,7 @@
 #
 # Starts the Windows program under Wine on a private X server: the window's place and size, one
 # search from 0 to 1 typed with Return and its report, Ctrl+L showing the Load sweep's plot,
-# and Ctrl+Q ending it with exit code 0.
+# Ctrl+E opening Practice, and Ctrl+Q ending it with exit code 0.
 # The caller sets WINEPREFIX. Usage: wine_window.sh PATH_TO_NETROUTE_EXE
 set -euo pipefail
 
@@ -58,6 +58,20 @@ for _ in $(seq 100); do
 done
 [ "$curve" -ge 100 ] || fail "the Load sweep window shows no plot ($curve pixels of its curve)"
 echo "Ctrl+L opened Load sweep at $sweep_geometry; its plot's curve covers $curve pixels"
+
+# Closed as Windows closes a window, it gives the main window, whose keys the study keys are,
+# back to the keyboard.
+xdotool key alt+F4
+for _ in $(seq 100); do
+    xdotool search --onlyvisible --name '^Load sweep$' >/dev/null || break
+    sleep 0.1
+done
+! xdotool search --onlyvisible --name '^Load sweep$' >/dev/null || fail "Alt+F4 left Load sweep open"
+xdotool windowfocus --sync "$window"
+xdotool key ctrl+e
+practice=$(timeout 30 xdotool search --sync --onlyvisible --name '^Practice$' | head -n 1) ||
+    fail "Ctrl+E opened no Practice window"
+echo "Ctrl+E opened Practice at $(window_geometry "$practice")"
 
 quit_with_ctrl_q
 echo "Ctrl+Q ended the program with exit code 0"
