@@ -3,8 +3,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 #
 # Installs netroute with its Windows installer under Wine, for the current user and for all
-# users: the program, its Start-menu entry and its uninstall entry are there, the installed
-# program starts and reports, and the uninstaller leaves none of them behind.
+# users: the program, its Start-menu entry (starting in the user's profile) and its uninstall
+# entry are there, and the uninstaller leaves none of them behind.
 # The caller sets WINEPREFIX. Usage: wine_installer.sh PATH_TO_SETUP_EXE
 set -euo pipefail
 
@@ -13,12 +13,13 @@ work=$(mktemp -d)
 # shellcheck source=tests/testlib.sh
 source "$(dirname "$0")/testlib.sh"
 trap 'rm -rf "$work"' EXIT
-require_tools wine
+require_tools wine strings
 # Start from no running Wine processes, whatever display an earlier run had.
 wineserver -k 2>/dev/null || true
 wineserver -w
 
 unix_path() { winepath -u "$(wine cmd /c echo "$1" 2>/dev/null | tr -d '\r"')" 2>/dev/null; }
+profile=$(wine cmd /c echo '%USERPROFILE%' 2>/dev/null | tr -d '\r')
 uninstall_key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\netroute'
 
 check_mode() { # mode folder start-menu registry-root
@@ -29,6 +30,9 @@ check_mode() { # mode folder start-menu registry-root
     start_menu=$(unix_path "$3")
     [ -f "$folder/netroute/netroute.exe" ] || fail "no netroute.exe in $folder/netroute ($mode)"
     [ -f "$start_menu/netroute.lnk" ] || fail "no Start-menu entry in $start_menu ($mode)"
+    # The entry starts the program in the user's profile, where a bare file name then goes.
+    strings -el "$start_menu/netroute.lnk" | grep -qixF "$profile" ||
+        fail "the Start-menu entry does not start in $profile ($mode)"
     wine reg query "$key" /v DisplayVersion >/dev/null 2>&1 || fail "no uninstall entry ($mode)"
     echo "installed for $mode in $folder/netroute"
 
