@@ -44,11 +44,13 @@ void fitToScreen(QWidget *window)
         window->move(inside);
 }
 
-// Opens a window made on first use and brings it to the front.
+// Opens a window made on first use and brings it to the front. Not show(): where the platform
+// shows every window full screen (Qt for WebAssembly), that would cover the main window with a
+// window that has no title bar to close it by.
 void present(QWidget *window)
 {
     const bool opening = !window->isVisible();
-    window->show();
+    window->setVisible(true);
     if (opening)
         fitToScreen(window); // once shown, its frame is known
     window->raise();
