@@ -29,6 +29,10 @@
 namespace {
 
 constexpr int FirstSetNumber = 1;
+// Small enough for the window to fit a screen of 800 x 560 (the web page's) with its title bar;
+// the feedback scrolls when it is longer.
+constexpr int DrawingMinimumHeight = 180;
+constexpr int FeedbackMinimumLines = 3;
 
 } // namespace
 
@@ -90,6 +94,7 @@ void PracticeWindow::buildControls()
     questionLabel->setFont(bold);
 
     drawing = new PracticeDrawing(reader, this);
+    drawing->setMinimumHeight(DrawingMinimumHeight);
     connect(drawing, &StepDrawing::vertexClicked, this, [this](int vertex) {
         if (!answerField->isReadOnly() && question().asksForVertex()) {
             answerField->setText(QString::number(vertex));
@@ -124,6 +129,8 @@ void PracticeWindow::buildControls()
     feedback = new QPlainTextEdit(this);
     feedback->setReadOnly(true);
     feedback->setAccessibleName(tr("Feedback"));
+    feedback->setMinimumHeight(
+        feedback->fontMetrics().lineSpacing() * FeedbackMinimumLines + 2 * feedback->frameWidth());
     scoreLabel = new QLabel(this);
     scoreLabel->setAccessibleName(tr("Score"));
 
