@@ -50,11 +50,16 @@ void fitToScreen(QWidget *window)
 void present(QWidget *window)
 {
     const bool opening = !window->isVisible();
+    // Qt for WebAssembly gives a window it shows the keyboard at its first button, not at the
+    // control chosen for it: that control takes it back.
+    QWidget *keyboard = window->focusWidget();
     window->setVisible(true);
     if (opening)
         fitToScreen(window); // once shown, its frame is known
     window->raise();
     window->activateWindow();
+    if (keyboard)
+        keyboard->setFocus(Qt::ActiveWindowFocusReason);
 }
 
 // Ctrl+Q quits from the study windows too, by closing the main window as its own Ctrl+Q does.
