@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QSaveFile>
 
 namespace {
@@ -38,18 +39,58 @@ QHash<int, QString> &lastFolders()
     return folders;
 }
 
+// Opens a message box without an event loop of its own, the keyboard at its default button,
+// where Qt for WebAssembly does not put it.
+void openBox(QMessageBox *box)
+{
+    box->open();
+    if (QPushButton *button = box->defaultButton())
+        button->setFocus(Qt::ActiveWindowFocusReason);
+}
+
+#ifdef Q_OS_WASM
+// What a name filter calls its files: "PNG image (*.png)" gives "PNG image".
+QString kindName(const QString &filter)
+{
+    return filter.left(filter.lastIndexOf(QLatin1Char('('))).trimmed();
+}
+
+void download(QWidget *parent, const SaveDialog::Request &request, const QString &name)
+{
+    const SaveDialog::Content content = request.produce(name);
+    if (!content.error.isEmpty()) {
+        SaveDialog::showFailure(parent, request.title, content.error);
+        return;
+    }
+    QFileDialog::saveFileContent(content.bytes, name);
+}
+#endif
+
 } // namespace
 
 void SaveDialog::ask(QWidget *parent, const Request &request)
 {
 #ifdef Q_OS_WASM
-    // The browser has no folders to choose from: it offers the bytes as a download.
-    const Content content = request.produce(request.suggestedName);
-    if (!content.error.isEmpty()) {
-        showFailure(parent, request.title, content.error);
+    // The browser has no folders to choose from: it offers the bytes as a download. Where the
+    // filters give a choice of format, a box asks for it, as the dialog's filter would.
+    const QStringList filters = request.filters.split(FilterSeparator);
+    if (filters.size() < 2) {
+        download(parent, request, request.suggestedName);
         return;
     }
-    QFileDialog::saveFileContent(content.bytes, request.suggestedName);
+    auto *box = new QMessageBox(QMessageBox::Question, request.title,
+        tr("Save it as which kind of file?"), QMessageBox::Cancel, parent);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    const QString name = QFileInfo(request.suggestedName).completeBaseName();
+    for (const QString &filter : filters) {
+        QPushButton *button = box->addButton(kindName(filter), QMessageBox::AcceptRole);
+        QObject::connect(button, &QPushButton::clicked, box, [parent, request, name, filter] {
+            download(parent, request, nameFor(name, request.filters, filter));
+        });
+        if (!box->defaultButton())
+            box->setDefaultButton(button);
+    }
+    openBox(box);
 #else
     auto *dialog = new QFileDialog(
         parent, request.title, startPath(request.folder, request.suggestedName), request.filters);
@@ -120,5 +161,5 @@ void SaveDialog::showFailure(QWidget *parent, const QString &title, const QStrin
 {
     auto *box = new QMessageBox(QMessageBox::Warning, title, message, QMessageBox::Ok, parent);
     box->setAttribute(Qt::WA_DeleteOnClose);
-    box->open();
+    openBox(box);
 }

@@ -3,11 +3,12 @@
 """Serves the built web page on 127.0.0.1 and drives Debian's Chromium, headless, over its
 DevTools protocol: the program's window appears, its controls reach the browser's accessibility
 tree with their names, Return gives the report of the search from 0 to 1 in the console and its
-outcome in the page's live region; the page's Save picture downloads the drawing as shown, its
-Search steps, Load sweep and Practice buttons open those windows inside the screen (the plot
-drawn) and their title bars close them; a right-click on the drawing opens the menu without hanging the
-page, and Main window brings the main window back; Ctrl+Q ends the program and the page says
-so, and no exception is logged. Exits 77 (skipped) when the site or Chromium is missing.
+outcome in the page's live region; the page's Save picture downloads the drawing as shown, or
+as a one-page PDF; its Search steps, Load sweep and Practice buttons open those windows inside
+the screen (the plot drawn) and their title bars close them; a right-click on the drawing opens the
+menu without hanging the page, and Main window brings the main window back; Ctrl+Q ends the
+program and the page says so, and no exception is logged. Exits 77 (skipped) when the site or
+Chromium is missing.
 Usage: python3 web_page.py SITE_DIRECTORY [SCREENSHOT.png]"""
 
 import base64
@@ -287,21 +288,37 @@ try:
             out.write(base64.b64decode(shot["data"]))
         print(f"screenshot: {screenshot}")
 
-    # Save picture hands the drawing to the browser as a download: the picture shown.
+    # Save picture asks which kind of file, then hands the drawing to the browser as a download:
+    # the picture shown, or a PDF.
+    def save_picture(folder, name):
+        page.command("savePicture")
+        page.wait("Save picture asked nothing", lambda: page.window("Save picture"), 10)
+        time.sleep(0.5)
+        if name.endswith(".pdf"):
+            page.key("Tab", "Tab", 9)
+        page.key("Enter", "Enter", 13, text="\r")
+        path = os.path.join(folder, name)
+        page.wait(f"Save picture gave no download of {name}", lambda: os.path.isfile(path), 20)
+        return path
+
     downloads = tempfile.mkdtemp()
     page.call("Page.setDownloadBehavior", behavior="allow", downloadPath=downloads)
     main_window = page.windows()[0]  # the only one yet, without a title bar: it fills the screen
     shown = png_pixels(page.shot(main_window))
-    page.command("savePicture")
-    saved = os.path.join(downloads, "netroute.png")
-    page.wait("Save picture gave no download", lambda: os.path.isfile(saved), 20)
+    saved = save_picture(downloads, "netroute.png")
     with open(saved, "rb") as picture:
         drawing = png_pixels(picture.read())
-    shutil.rmtree(downloads, ignore_errors=True)
     place = find_inside(drawing, shown)
     if place is None:
         fail(f"the downloaded {drawing[0]}x{drawing[1]} picture is not the drawing shown")
     print(f"Save picture downloaded the drawing, {drawing[0]}x{drawing[1]}, as shown at {place}")
+    with open(save_picture(downloads, "netroute.pdf"), "rb") as document:
+        pdf = document.read()
+    pages = len(re.findall(rb"/Type\s*/Page\b(?!s)", pdf))
+    if not pdf.startswith(b"%PDF-") or pages != 1:
+        fail(f"the picture saved as PDF is not a one-page PDF ({pages} pages): {pdf[:20]!r}")
+    print(f"Save picture as PDF downloaded a PDF of one page, {len(pdf)} bytes")
+    shutil.rmtree(downloads, ignore_errors=True)
 
     # The page's buttons open the windows inside the program's screen; their title bars close
     # them.
