@@ -5,7 +5,8 @@ DevTools protocol: the program's window appears, its controls reach the browser'
 tree with their names, Return gives the report of the search from 0 to 1 in the console and its
 outcome in the page's live region; the page's Save picture downloads the drawing as shown, or
 as a one-page PDF; its Search steps, Load sweep and Practice buttons open those windows inside
-the screen (the plot drawn) and their title bars close them; a right-click on the drawing opens the
+the screen (the plot drawn) and their title bars close them; F6, the arrows and Return reach the
+page's buttons, and Practice is answered with keys alone; a right-click on the drawing opens the
 menu without hanging the page, and Main window brings the main window back; Ctrl+Q ends the
 program and the page says so, and no exception is logged. Exits 77 (skipped) when the site or
 Chromium is missing.
@@ -341,6 +342,44 @@ try:
         page.close(title)
         page.wait(f"{title} did not close", lambda: page.window(title) is None, 10)
         print(f"{title} opened inside the screen and closed from its title bar")
+
+    # With keys alone: F6 reaches the page's buttons, the arrows move among them, Return opens
+    # Practice with its answer field taking the keys, and F6 goes back there.
+    focused = ("(() => { const e = document.activeElement; return e.closest('#commands') ?"
+               " e.textContent : e.id; })()")
+    page.key("F6", "F6", 117)
+    if page.evaluate(focused) != "Search steps":
+        fail(f"F6 did not reach the page's first button: {page.evaluate(focused)!r} has the keys")
+    for _ in range(3):
+        page.key("ArrowRight", "ArrowRight", 39)
+    if page.evaluate(focused) != "Practice":
+        fail(f"the arrows did not reach the Practice button: {page.evaluate(focused)!r}")
+    page.key("Enter", "Enter", 13, text="\r")
+    page.wait("Return on the Practice button opened no Practice",
+              lambda: page.window("Practice") is not None, 10)
+
+    def answer(typed):
+        page.evaluate("document.getElementById('announcement').textContent = ''")
+        time.sleep(0.5)
+        for letter in typed:
+            page.key(letter, f"Key{letter.upper()}", ord(letter.upper()), text=letter)
+        page.key("Enter", "Enter", 13, text="\r")
+        verdict = re.compile(r"(Right\.|Not quite\.) The answer is (.+?)\. ")
+        page.wait(f"the answer {typed!r} was given no feedback in the live region",
+                  lambda: verdict.match(page.evaluate(announced) or ""), 10)
+        said = page.evaluate(announced)
+        right, expected = verdict.match(said).groups()
+        if (right == "Right.") != (expected == typed):
+            fail(f"the answer {typed!r} was judged wrongly: {said}")
+        print(f"typed {typed!r} in Practice; the live region says: {said}")
+
+    answer("yes")
+    page.key("F6", "F6", 117)
+    page.key("F6", "F6", 117)
+    page.key("n", "KeyN", 78, modifiers=1)  # Alt+N, Next
+    answer("no")
+    page.close("Practice")
+    page.wait("Practice did not close", lambda: page.window("Practice") is None, 10)
 
     # A right-click on the drawing's background opens the commands as a menu; its entry works.
     before = {w["id"] for w in page.windows()}
