@@ -266,7 +266,9 @@ try:
         fail(f"controls exposed without their names {missing}; exposed: {names}")
     print("controls exposed with their names: " + ", ".join(expected))
 
-    # The keyboard goes to the program once it has been clicked: an empty part of its drawing.
+    # The keyboard goes to the program once it has been clicked, wherever it was before (the
+    # page's heading here): an empty part of its drawing.
+    page.click(300, 40)
     box = page.evaluate("JSON.stringify(document.querySelector('#screen')"
                         ".getBoundingClientRect())")
     box = json.loads(box)
