@@ -40,8 +40,10 @@ NetworkGeometry::LinkGeometry NetworkGeometry::link(int source, const Link &link
 {
     const bool forward = source < link.target;
     const int t = link.target;
-    const float dx = topology.vertexX[t] - link.x;
-    const float dy = topology.vertexY[t] - link.y;
+    const float fromX = topology.vertexX[source];
+    const float fromY = topology.vertexY[source];
+    const float dx = topology.vertexX[t] - fromX;
+    const float dy = topology.vertexY[t] - fromY;
     const float length = std::sqrt(dx * dx + dy * dy);
     float ux = dx;
     float uy = dy;
@@ -52,8 +54,8 @@ NetworkGeometry::LinkGeometry NetworkGeometry::link(int source, const Link &link
 
     const float sx = VertexCentre - LinkSideShift * uy;
     const float sy = VertexCentre + LinkSideShift * ux;
-    const float x1 = link.x + sx;
-    const float y1 = link.y + sy;
+    const float x1 = fromX + sx;
+    const float y1 = fromY + sy;
     const float x2 = topology.vertexX[t] + sx;
     const float y2 = topology.vertexY[t] + sy;
     const float side = forward ? ForwardLabelSide : ReverseLabelSide;

@@ -203,7 +203,7 @@ void NetworkDisplay::drawCaption(QPainter &painter)
     painter.setBrush(Qt::NoBrush);
     painter.drawText(QPointF(530, 360), linkCaption());
     painter.drawText(QPointF(530, 380), linkCountText(activeLinkCount));
-    activeLinkCount = network->topology().totalLinkCount;
+    activeLinkCount = network->topology().linkCount();
 }
 
 QString NetworkDisplay::linkCaption() const
@@ -213,7 +213,7 @@ QString NetworkDisplay::linkCaption() const
 
 QString NetworkDisplay::linkCountText(int active) const
 {
-    return QString::number(active) + tr("/") + QString::number(network->topology().totalLinkCount);
+    return QString::number(active) + tr("/") + QString::number(network->topology().linkCount());
 }
 
 void NetworkDisplay::drawHighlight(
@@ -330,7 +330,7 @@ QString NetworkDisplay::pathDescription() const
 void NetworkDisplay::describeDrawing(const QStringList &shown)
 {
     const Topology &topology = network->topology();
-    int active = topology.totalLinkCount;
+    int active = topology.linkCount();
     for (int i = 0; i < topology.vertexCount; ++i) {
         for (const std::unique_ptr<Link> &link : topology.links[i])
             active -= isSaturated(*link) ? 1 : 0;

@@ -7,8 +7,6 @@
 struct Link
 {
     int target;
-    float weight;
-    float x; // drawn position of the source vertex when the record was made
-    float y;
+    float weight; // always whole
     float factor; // random load multiplier last applied to this link
 };

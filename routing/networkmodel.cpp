@@ -86,6 +86,21 @@ void NetworkModel::restartSeries()
     emit seriesEndedChanged(false);
 }
 
+void NetworkModel::setTopology(const Topology &topology)
+{
+    network = topology;
+    usable.clear();
+    const int cycleNumber = lastSearch.cycleNumber; // windows read each cycle once by it
+    lastSearch = SearchRecord();
+    lastSearch.cycleNumber = cycleNumber;
+    cycleRan = false;
+    searchRan = false;
+    factor = 1.0f;
+    setSource(sourceVertex);
+    setDestination(destinationVertex);
+    emit topologyChanged();
+}
+
 void NetworkModel::newTarget()
 {
     if (newTargetSeedPending) {

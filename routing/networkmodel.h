@@ -53,6 +53,9 @@ public:
     void setTrialsLeft(int left);
     void endSeries();
     void restartSeries();
+    // Shows another network: every usable link and search result is forgotten, source and
+    // destination are clamped to its vertices, then topologyChanged() tells of it.
+    void setTopology(const Topology &topology);
 
     // Advances the program's generator by two draws, seeding it on the program's first call.
     void newTarget();
@@ -72,6 +75,7 @@ signals:
     void trialsLeftChanged(int trials);
     void seriesEndedChanged(bool ended);
     void cycleFinished();
+    void topologyChanged();
 
 private:
     bool storeIfChanged(int &field, int value);

@@ -137,7 +137,7 @@ void makeLinkQuestion(
     const Link *link = nullptr;
     for (;;) {
         link = topology.linkAt(
-            static_cast<int>(generator.bounded(topology.totalLinkCount)), &question.source);
+            static_cast<int>(generator.bounded(topology.linkCount())), &question.source);
         question.destination = link->target;
         question.load = static_cast<int>(generator.bounded(Routing::LoadLimit));
         question.factorHundredths = static_cast<int>(generator.bounded(FactorDraws));

@@ -59,9 +59,7 @@ int SearchCycle::collectUsableLinks(Choices choices, FactorSource *factors)
             drawFactor(choices.randomEffect, factors);
             link->factor = randomFactor;
             if (LoadRules::passesLoadTest(choices.load, randomFactor)) {
-                usable.append(j,
-                    Link {link->target, link->weight, topology.vertexX[j], topology.vertexY[j],
-                        randomFactor});
+                usable.append(j, Link {link->target, link->weight, randomFactor});
                 ++passing;
             }
         }

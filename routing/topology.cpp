@@ -4,6 +4,7 @@
 #include "topology.h"
 
 #include <algorithm>
+#include <cmath>
 #include <iterator>
 
 namespace {
@@ -81,8 +82,25 @@ Topology::Topology()
     }
 
     for (const LinkEntry &entry : linkTable) {
-        links[entry.source].push_back(std::make_unique<Link>(Link {entry.target,
-            static_cast<float>(entry.weight), vertexX[entry.source], vertexY[entry.source], 1.0f}));
+        links[entry.source].push_back(
+            std::make_unique<Link>(Link {entry.target, static_cast<float>(entry.weight), 1.0f}));
+    }
+}
+
+Topology::Topology(const QString &name, const QList<Vertex> &vertices, const QList<LinkEnds> &links)
+    : name(name)
+    , vertexCount(static_cast<int>(vertices.size()))
+    , builtIn(false)
+{
+    Q_ASSERT(check(vertices, links).isEmpty());
+    for (int v = 0; v < vertexCount; ++v) {
+        vertexX[v] = vertices[v].x;
+        vertexY[v] = vertices[v].y;
+        labels[v] = vertices[v].label;
+    }
+    for (const LinkEnds &ends : links) {
+        this->links[ends.source].push_back(
+            std::make_unique<Link>(Link {ends.target, static_cast<float>(ends.weight), 1.0f}));
     }
 }
 
@@ -95,10 +113,12 @@ Topology &Topology::operator=(const Topology &other)
 {
     if (&other == this)
         return *this;
+    name = other.name;
     vertexCount = other.vertexCount;
-    totalLinkCount = other.totalLinkCount;
     vertexX = other.vertexX;
     vertexY = other.vertexY;
+    labels = other.labels;
+    builtIn = other.builtIn;
     for (size_t v = 0; v < links.size(); ++v) {
         links[v].clear();
         for (const std::unique_ptr<Link> &link : other.links[v])
@@ -108,6 +128,64 @@ Topology &Topology::operator=(const Topology &other)
 }
 
 Topology::~Topology() = default;
+
+QString Topology::checkLink(const LinkEnds &link, int vertexCount)
+{
+    const auto isVertex = [vertexCount](int v) { return v >= 0 && v < vertexCount; };
+    if (!isVertex(link.source) || !isVertex(link.target)) {
+        return tr("the link from %1 to %2 leads from or to a vertex the network does "
+                  "not have")
+            .arg(link.source)
+            .arg(link.target);
+    }
+    if (link.source == link.target)
+        return tr("the link from %1 to %1 joins a vertex to itself").arg(link.source);
+    if (link.weight < Routing::LowestWeight || link.weight > Routing::HighestWeight) {
+        return tr("the link from %1 to %2 weighs %3, but a weight is a whole number "
+                  "from %4 to %5")
+            .arg(link.source)
+            .arg(link.target)
+            .arg(link.weight)
+            .arg(Routing::LowestWeight)
+            .arg(Routing::HighestWeight);
+    }
+    return {};
+}
+
+QString Topology::check(const QList<Vertex> &vertices, const QList<LinkEnds> &links)
+{
+    const int count = static_cast<int>(vertices.size());
+    if (count < Routing::FewestVertices || count > Routing::MostVertices) {
+        return tr("the network has %1 vertices, but it needs %2 to %3")
+            .arg(count)
+            .arg(Routing::FewestVertices)
+            .arg(Routing::MostVertices);
+    }
+    for (const Vertex &vertex : vertices) {
+        if (!std::isfinite(vertex.x) || !std::isfinite(vertex.y))
+            return tr("a vertex has a position that is not a finite number");
+    }
+    std::vector<bool> joined(static_cast<size_t>(count * count), false);
+    for (const LinkEnds &link : links) {
+        const QString problem = checkLink(link, count);
+        if (!problem.isEmpty())
+            return problem;
+        const size_t pair = static_cast<size_t>(link.source * count + link.target);
+        if (joined[pair]) {
+            return tr("the link from %1 to %2 is given twice").arg(link.source).arg(link.target);
+        }
+        joined[pair] = true;
+    }
+    return {};
+}
+
+int Topology::linkCount() const
+{
+    int count = 0;
+    for (int v = 0; v < vertexCount; ++v)
+        count += static_cast<int>(links[v].size());
+    return count;
+}
 
 bool Topology::isVertex(int vertex) const
 {
@@ -121,6 +199,8 @@ int Topology::clampVertex(int vertex) const
 
 const Link *Topology::linkAt(int index, int *source) const
 {
+    if (index < 0)
+        return nullptr;
     for (int v = 0; v < vertexCount; ++v) {
         const int count = static_cast<int>(links[v].size());
         if (index < count) {
@@ -130,4 +210,33 @@ const Link *Topology::linkAt(int index, int *source) const
         index -= count;
     }
     return nullptr;
+}
+
+const Link *Topology::linkBetween(int source, int target) const
+{
+    if (!isVertex(source))
+        return nullptr;
+    for (const std::unique_ptr<Link> &link : links[source]) {
+        if (link->target == target)
+            return link.get();
+    }
+    return nullptr;
+}
+
+QList<Topology::Vertex> Topology::vertices() const
+{
+    QList<Vertex> result;
+    for (int v = 0; v < vertexCount; ++v)
+        result.append({vertexX[v], vertexY[v], labels[v]});
+    return result;
+}
+
+QList<Topology::LinkEnds> Topology::linkEnds() const
+{
+    QList<LinkEnds> result;
+    for (int v = 0; v < vertexCount; ++v) {
+        for (const std::unique_ptr<Link> &link : links[v])
+            result.append({v, link->target, static_cast<int>(link->weight)});
+    }
+    return result;
 }

@@ -19,6 +19,15 @@ void UsableLinks::append(int source, const Link &link)
     }
 }
 
+void UsableLinks::clear()
+{
+    for (Records &list : lists)
+        list.clear();
+    firsts = {};
+    keptSizes = {};
+    appended.clear();
+}
+
 int UsableLinks::recordCount() const
 {
     int total = 0;
@@ -39,7 +48,7 @@ UsableLinks::UsableLinks(const UsableLinks &other, int vertexCount)
         }
         keptSizes[from] = lists[from].size();
     }
-    appended.reserve(Routing::LinkCount);
+    appended.reserve(static_cast<size_t>(recordCount()));
 }
 
 void UsableLinks::rewind()

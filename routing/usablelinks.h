@@ -26,6 +26,8 @@ public:
     UsableLinks &operator=(const UsableLinks &) = delete;
 
     void append(int source, const Link &link);
+    // Forgets every link, as for another network.
+    void clear();
     const Link *first(int from, int to) const { return firsts[from][to]; }
     const FirstTable &firstTable() const { return firsts; }
     const Records &records(int source) const { return lists[source]; }

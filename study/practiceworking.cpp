@@ -41,8 +41,7 @@ QStringList stepLines(const SearchRecord &record, int row, int onlyVertex)
 QStringList PracticeWorking::lines(const PracticeQuestion &question)
 {
     const int row = question.step + 1;
-    const Link link {
-        question.destination, static_cast<float>(question.weight), 0, 0, question.factor()};
+    const Link link {question.destination, static_cast<float>(question.weight), question.factor()};
     switch (question.kind) {
     case PracticeQuestion::NextVertex:
         return stepLines(question.record, row, -1) << StepNarration(question.record).sentence(row);

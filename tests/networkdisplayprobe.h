@@ -23,7 +23,7 @@ public:
     auto &links() { return model().network.links; }
     const auto &activeLinks() { return model().usable.allRecords(); }
     int &vertexCount() { return model().network.vertexCount; }
-    int &totalLinkCount() { return model().network.totalLinkCount; }
+    int totalLinkCount() { return model().network.linkCount(); }
     int &activeLinkCount() { return view.activeLinkCount; }
     int &searchSteps() { return model().routeSearch.searchSteps; }
     float &randomFactor() { return model().factor; }

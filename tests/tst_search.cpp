@@ -150,7 +150,7 @@ void SearchTest::handMadeNetworks()
     input.activeLinks.resize(NetworkDisplay::VertexCount);
     for (const QString &entry : links.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
         const QStringList parts = entry.split(QRegularExpression(QStringLiteral("[>:]")));
-        const Link link {parts[1].toInt(), parts[2].toFloat(), 0, 0, 1};
+        const Link link {parts[1].toInt(), parts[2].toFloat(), 1};
         probe.appendActiveLink(parts[0].toInt(), link);
         input.activeLinks[parts[0].toInt()].push_back(link);
     }
@@ -221,8 +221,8 @@ void SearchTest::matchesLiteralSearch()
         const int linkCount = random.bounded(150);
         for (int i = 0; i < linkCount; ++i) {
             const int from = random.bounded(NetworkDisplay::VertexCount);
-            const Link link {random.bounded(NetworkDisplay::VertexCount),
-                float(random.bounded(1, 110)), 0, 0, 1};
+            const Link link {
+                random.bounded(NetworkDisplay::VertexCount), float(random.bounded(1, 110)), 1};
             const int copies = random.bounded(10) == 0 ? 3 : 1;
             for (int c = 0; c < copies; ++c) {
                 probe.appendActiveLink(from, link);
