@@ -43,6 +43,9 @@ constexpr int FactorDraws = Hundredths + 1; // 0.00 to 1.00, both included
 constexpr int LabelWholeFactorShare = 3; // one label question in three has the factor 1.00
 constexpr int StepKindLoads = Routing::LoadLimit / 2; // every link passes below this load
 constexpr int BestRouteLoads = StepKindLoads + 10; // a few above, where no link passes
+// Bounds on drawing again, so that no network keeps the generator turning for ever.
+constexpr int MostLinkDraws = 1000;
+constexpr int MostEndpointDraws = 100;
 
 QString factorText(int hundredths)
 {
@@ -54,10 +57,11 @@ float factorOf(int hundredths)
     return static_cast<float>(hundredths) / static_cast<float>(Hundredths);
 }
 
-void drawEndpoints(QRandomGenerator &generator, PracticeQuestion &question)
+void drawEndpoints(
+    QRandomGenerator &generator, const Topology &topology, PracticeQuestion &question)
 {
-    question.source = static_cast<int>(generator.bounded(Routing::VertexCount));
-    question.destination = static_cast<int>(generator.bounded(Routing::HighestVertex));
+    question.source = static_cast<int>(generator.bounded(topology.vertexCount));
+    question.destination = static_cast<int>(generator.bounded(topology.vertexCount - 1));
     if (question.destination >= question.source)
         ++question.destination;
 }
@@ -81,11 +85,14 @@ QString examinedLinks(const SearchStep &step)
         .arg(links.join(QLatin1String(", ")));
 }
 
-void makeStepQuestion(QRandomGenerator &generator, PracticeQuestion &question)
+// Below StepKindLoads every link passes, so on a network with links the search runs and
+// records one step at least, with the destination among the vertices it examines.
+void makeStepQuestion(QRandomGenerator &generator, Topology &topology, PracticeQuestion &question)
 {
-    drawEndpoints(generator, question);
+    drawEndpoints(generator, topology, question);
     question.load = static_cast<int>(generator.bounded(StepKindLoads));
-    question.record = PracticeSet::freshCycle(question.source, question.destination, question.load);
+    question.record
+        = PracticeSet::freshCycle(topology, question.source, question.destination, question.load);
     const int steps = static_cast<int>(question.record.steps.size());
     question.step = static_cast<int>(generator.bounded(steps));
     const SearchStep &next = question.record.steps[question.step];
@@ -129,14 +136,31 @@ void makeStepQuestion(QRandomGenerator &generator, PracticeQuestion &question)
     question.number = question.record.stateAfter(question.step + 1).distance[question.vertex];
 }
 
-// The link kinds' factors, drawn again where the float the program computes with would decide
-// the rule otherwise than the two-decimal number the question states.
-void makeLinkQuestion(
+// Whether the float the program computes with decides the question's rule as the two-decimal
+// factor the question states does.
+bool statedFactorAgrees(const PracticeQuestion &question, const Link &link)
+{
+    const int load = question.load;
+    const int k = question.factorHundredths;
+    const float factor = question.factor();
+    if (question.kind == PracticeQuestion::LoadTest)
+        return LoadRules::passesLoadTest(load, factor)
+            == (Hundredths * load + load * k < Hundredths * Routing::LoadLimit);
+    if (question.kind == PracticeQuestion::Cost) {
+        const int weightHundredths = Hundredths * static_cast<int>(link.weight);
+        return LoadRules::isLeftOut(load, factor, link)
+            == (load * k + weightHundredths > Hundredths * Routing::HighestLoad);
+    }
+    return true;
+}
+
+// A link, a load and a factor, drawn again while the factor disagrees; the factor 1.00, which
+// a float holds exactly, ends a long run of disagreements.
+const Link *drawLinkSituation(
     QRandomGenerator &generator, const Topology &topology, PracticeQuestion &question)
 {
-    const Link *link = nullptr;
-    for (;;) {
-        link = topology.linkAt(
+    for (int draw = 1;; ++draw) {
+        const Link *link = topology.linkAt(
             static_cast<int>(generator.bounded(topology.linkCount())), &question.source);
         question.destination = link->target;
         question.load = static_cast<int>(generator.bounded(Routing::LoadLimit));
@@ -144,20 +168,19 @@ void makeLinkQuestion(
         if (question.kind == PracticeQuestion::Label
             && generator.bounded(LabelWholeFactorShare) == 0)
             question.factorHundredths = Hundredths;
-        const int load = question.load;
-        const int k = question.factorHundredths;
-        const float factor = question.factor();
-        if (question.kind == PracticeQuestion::LoadTest
-            && LoadRules::passesLoadTest(load, factor)
-                != (Hundredths * load + load * k < Hundredths * Routing::LoadLimit))
-            continue;
-        const int weightHundredths = Hundredths * static_cast<int>(link->weight);
-        if (question.kind == PracticeQuestion::Cost
-            && LoadRules::isLeftOut(load, factor, *link)
-                != (load * k + weightHundredths > Hundredths * Routing::HighestLoad))
-            continue;
-        break;
+        if (statedFactorAgrees(question, *link))
+            return link;
+        if (draw == MostLinkDraws) {
+            question.factorHundredths = Hundredths;
+            return link;
+        }
     }
+}
+
+void makeLinkQuestion(
+    QRandomGenerator &generator, const Topology &topology, PracticeQuestion &question)
+{
+    const Link *link = drawLinkSituation(generator, topology, question);
     const QString factor = factorText(question.factorHundredths);
     const int weight = static_cast<int>(link->weight);
     question.weight = weight;
@@ -209,11 +232,13 @@ void makeLinkQuestion(
     }
 }
 
-void makeBestRouteQuestion(QRandomGenerator &generator, PracticeQuestion &question)
+void makeBestRouteQuestion(
+    QRandomGenerator &generator, Topology &topology, PracticeQuestion &question)
 {
-    drawEndpoints(generator, question);
+    drawEndpoints(generator, topology, question);
     question.load = static_cast<int>(generator.bounded(BestRouteLoads));
-    question.record = PracticeSet::freshCycle(question.source, question.destination, question.load);
+    question.record
+        = PracticeSet::freshCycle(topology, question.source, question.destination, question.load);
     question.text = PracticeQuestion::tr(
         "Random effect off, load %1: what does the best route from vertex %2 to "
         "vertex %3 cost? Type a number, or \"no path\".")
@@ -226,13 +251,28 @@ void makeBestRouteQuestion(QRandomGenerator &generator, PracticeQuestion &questi
         question.word = QStringLiteral("no path");
 }
 
-// The answer is the lowest load from which no higher one reaches the destination.
-void makeReachQuestion(QRandomGenerator &generator, PracticeQuestion &question)
+// Endpoints joined by a path at load 0, where every link passes at its own weight: drawn again
+// while they are not, and at last a link's own ends.
+void drawJoinedEndpoints(
+    QRandomGenerator &generator, Topology &topology, PracticeQuestion &question)
 {
-    drawEndpoints(generator, question);
+    for (int draw = 0; draw < MostEndpointDraws; ++draw) {
+        drawEndpoints(generator, topology, question);
+        if (PracticeSet::freshCycle(topology, question.source, question.destination, 0)
+                .reachedDestination())
+            return;
+    }
+    question.destination = topology.linkAt(0, &question.source)->target;
+}
+
+// The answer is the lowest load from which no higher one reaches the destination.
+void makeReachQuestion(QRandomGenerator &generator, Topology &topology, PracticeQuestion &question)
+{
+    drawJoinedEndpoints(generator, topology, question);
     question.load = Routing::LoadLimit;
     for (int load = Routing::HighestLoad; load >= 0; --load) {
-        SearchRecord record = PracticeSet::freshCycle(question.source, question.destination, load);
+        SearchRecord record
+            = PracticeSet::freshCycle(topology, question.source, question.destination, load);
         if (record.reachedDestination()) {
             question.record = std::move(record);
             break;
@@ -289,9 +329,13 @@ PracticeSet::Kinds PracticeSet::allKinds()
     return kinds;
 }
 
-SearchRecord PracticeSet::freshCycle(int source, int destination, int load)
+bool PracticeSet::canAsk(PracticeQuestion::Kind kind, const Topology &topology)
 {
-    Topology topology;
+    return kind == PracticeQuestion::BestRoute || topology.linkCount() > 0;
+}
+
+SearchRecord PracticeSet::freshCycle(Topology &topology, int source, int destination, int load)
+{
     UsableLinks usable;
     RouteSearch search;
     float factor = 1.0f;
@@ -302,7 +346,12 @@ SearchRecord PracticeSet::freshCycle(int source, int destination, int load)
 }
 
 PracticeSet::PracticeSet(int number, const Kinds &kinds)
-    : setNumber(std::clamp(number, LowestNumber, HighestNumber))
+    : PracticeSet(number, kinds, Topology())
+{ }
+
+PracticeSet::PracticeSet(int number, const Kinds &kinds, const Topology &topology)
+    : network(topology)
+    , setNumber(std::clamp(number, LowestNumber, HighestNumber))
     , chosenKinds(kinds.isEmpty() ? allKinds() : kinds)
 {
     // The same kinds in any order make the same set.
@@ -317,25 +366,26 @@ PracticeSet::PracticeSet(int number, const Kinds &kinds)
     for (int i = QuestionCount - 1; i > 0; --i)
         std::swap(order[i], order[static_cast<int>(generator.bounded(i + 1))]);
 
-    const Topology topology;
+    // The cycles work on a copy, whose factors they overwrite; the set's own stays as given.
+    Topology working = network;
     for (Kind kind : order) {
         PracticeQuestion question;
-        question.kind = kind;
-        switch (kind) {
+        question.kind = canAsk(kind, working) ? kind : PracticeQuestion::BestRoute;
+        switch (question.kind) {
         case PracticeQuestion::NextVertex:
         case PracticeQuestion::Distance:
-            makeStepQuestion(generator, question);
+            makeStepQuestion(generator, working, question);
             break;
         case PracticeQuestion::LoadTest:
         case PracticeQuestion::Cost:
         case PracticeQuestion::Label:
-            makeLinkQuestion(generator, topology, question);
+            makeLinkQuestion(generator, working, question);
             break;
         case PracticeQuestion::BestRoute:
-            makeBestRouteQuestion(generator, question);
+            makeBestRouteQuestion(generator, working, question);
             break;
         case PracticeQuestion::Reach:
-            makeReachQuestion(generator, question);
+            makeReachQuestion(generator, working, question);
             break;
         }
         list << question;

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "searchrecord.h"
+#include "topology.h"
 
 #include <QCoreApplication>
 #include <QList>
@@ -45,9 +46,11 @@ public:
     static QString kindName(Kind kind);
 };
 
-// Ten questions drawn from a set number with a generator of their own, so that the same number
-// and kinds give the same questions on every platform. Each question's situation is that of a
-// program just started with its choices: no link kept from earlier cycles.
+// Ten questions on a network, drawn from a set number with a generator of their own, so that the
+// same number, kinds and network give the same questions on every platform. Each question's
+// situation is that of a program just started with its choices: no link kept from earlier
+// cycles. A kind the network cannot ask about (every kind but Best route needs a link) is
+// replaced by Best route.
 class PracticeSet
 {
 public:
@@ -57,17 +60,24 @@ public:
     static constexpr int LowestNumber = 1;
     static constexpr int HighestNumber = 999999;
 
+    PracticeSet(int number, const Kinds &kinds, const Topology &topology);
+    // On the built-in network.
     PracticeSet(int number, const Kinds &kinds);
 
     static Kinds allKinds();
+    static bool canAsk(PracticeQuestion::Kind kind, const Topology &topology);
     int number() const { return setNumber; }
     const Kinds &kinds() const { return chosenKinds; }
     const QList<PracticeQuestion> &questions() const { return list; }
+    // The network the questions are about.
+    const Topology &topology() const { return network; }
 
-    // One search cycle with the random effect off on a fresh network, written down.
-    static SearchRecord freshCycle(int source, int destination, int load);
+    // One search cycle with the random effect off on a fresh network, written down. The cycle
+    // sets every link's factor to 1.
+    static SearchRecord freshCycle(Topology &topology, int source, int destination, int load);
 
 private:
+    Topology network;
     int setNumber;
     Kinds chosenKinds;
     QList<PracticeQuestion> list;

@@ -7,6 +7,7 @@
 #include "practiceset.h"
 #include "practiceworking.h"
 #include "searchstepswindow.h"
+#include "topology.h"
 
 #include <QBuffer>
 #include <QImage>
@@ -157,8 +158,11 @@ QByteArray PracticeSheet::pdf(const PracticeSet &set, NetworkReader reader)
                 QStringList kinds;
                 for (PracticeQuestion::Kind kind : set.kinds())
                     kinds << PracticeQuestion::kindName(kind);
+                QString about = tr("Kinds: %1.").arg(kinds.join(QLatin1String(", ")));
+                if (!set.topology().isBuiltIn())
+                    about += QLatin1Char(' ') + tr("Network: %1.").arg(set.topology().name);
                 top += drawText(painter, QRectF(0, top, page.width(), page.height()),
-                           sized(TextPoints), tr("Kinds: %1.").arg(kinds.join(QLatin1String(", "))))
+                           sized(TextPoints), about)
                     + Gap;
             } else {
                 writer.newPage();

@@ -37,7 +37,16 @@ constexpr int FeedbackMinimumLines = 3;
 } // namespace
 
 PracticeWindow::PracticeWindow(QWidget *parent)
+    : PracticeWindow(nullptr, parent)
+{ }
+
+PracticeWindow::PracticeWindow(const NetworkModel &shown, QWidget *parent)
+    : PracticeWindow(&shown, parent)
+{ }
+
+PracticeWindow::PracticeWindow(const NetworkModel *shown, QWidget *parent)
     : QWidget(parent, Qt::Window)
+    , shown(shown)
     , reader(network)
     , numbers(QRandomGenerator::securelySeeded())
 {
@@ -45,6 +54,10 @@ PracticeWindow::PracticeWindow(QWidget *parent)
     setAttribute(Qt::WA_QuitOnClose, false); // closing the main window still ends the program
     buildControls();
     startSet(FirstSetNumber);
+    if (shown) {
+        connect(
+            shown, &NetworkModel::topologyChanged, this, [this] { startSet(practice->number()); });
+    }
 }
 
 // The widget's own destructor hides the spin box, which then commits what was typed in it.
@@ -173,7 +186,9 @@ PracticeSet::Kinds PracticeWindow::chosenKinds() const
 
 void PracticeWindow::startSet(int number)
 {
-    practice = std::make_unique<PracticeSet>(number, chosenKinds());
+    if (shown)
+        network.setTopology(shown->topology());
+    practice = std::make_unique<PracticeSet>(number, chosenKinds(), network.topology());
     {
         const QSignalBlocker blocker(numberBox);
         numberBox->setValue(practice->number());

@@ -23,14 +23,18 @@ class QSpinBox;
 class QTableWidget;
 
 // "Practice": sets of ten generated questions on the network, answered by typing or by
-// clicking a vertex, each checked and explained. It reads nothing of the program's model and
-// changes nothing of it: its network, its sets and its generator are its own.
+// clicking a vertex, each checked and explained. It copies the network the program shows when
+// it makes a set, and begins the set again when that network changes; it changes nothing of
+// the program: its sets and its generator are its own.
 class PracticeWindow : public QWidget
 {
     Q_OBJECT
 
 public:
+    // On the built-in network.
     explicit PracticeWindow(QWidget *parent = nullptr);
+    // On the network the model shows; the model must outlive the window.
+    explicit PracticeWindow(const NetworkModel &shown, QWidget *parent = nullptr);
     ~PracticeWindow() override;
 
     const PracticeSet &set() const { return *practice; }
@@ -49,12 +53,14 @@ public slots:
     void saveSheet();
 
 private:
+    PracticeWindow(const NetworkModel *shown, QWidget *parent);
     void buildControls();
     void showQuestion();
     PracticeSet::Kinds chosenKinds() const;
     const PracticeQuestion &question() const { return practice->questions()[index]; }
 
-    // Never searched: the fixed network's geometry and links, for the drawings.
+    const NetworkModel *shown = nullptr;
+    // Never searched: the set's network, for the drawings.
     NetworkModel network;
     NetworkReader reader;
     QRandomGenerator numbers;
