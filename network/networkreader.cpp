@@ -21,6 +21,11 @@ QRectF NetworkReader::vertexDisc(int vertex) const
     return geometry.vertexDisc(vertex);
 }
 
+QString NetworkReader::label(int vertex) const
+{
+    return network.topology().labels[vertex];
+}
+
 QList<NetworkReader::LinkView> NetworkReader::links() const
 {
     QList<LinkView> result;

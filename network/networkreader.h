@@ -33,6 +33,7 @@ public:
 
     int vertexCount() const;
     QRectF vertexDisc(int vertex) const; // as the main drawing draws it
+    QString label(int vertex) const; // empty when the vertex has none
     QList<LinkView> links() const;
     int source() const;
     int destination() const;

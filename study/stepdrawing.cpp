@@ -3,6 +3,7 @@
 
 #include "stepdrawing.h"
 
+#include <QFontMetricsF>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
@@ -19,6 +20,9 @@ const QColor UnreachedColor(235, 240, 236);
 const QColor CurrentColor(200, 20, 95);
 const QColor MarkColor(230, 140, 0);
 constexpr double WeightPosition = 0.6; // along the link: nearer its target than the pair's other
+constexpr double SmallTextShare = 0.8; // the numbers, of the widget's font
+constexpr double SmallestPoints = 6;
+constexpr double LabelShare = 0.85; // a vertex's label, of the numbers' size
 
 // Halfway between two colours: the discs' outline between the text and the background.
 QColor midway(const QColor &one, const QColor &other)
@@ -86,8 +90,12 @@ QTransform StepDrawing::toWidget() const
     for (int v = 0; v < reader.vertexCount(); ++v)
         bounds = bounds.united(reader.vertexDisc(v));
     const QRectF target = QRectF(rect()).adjusted(Margin, Margin, -Margin, -Margin);
-    const double scale
-        = std::min(target.width() / bounds.width(), target.height() / bounds.height());
+    // Bounds or room without extent (one spot, a widget not laid out yet) keep the scale 1.
+    const bool measurable
+        = bounds.width() > 0 && bounds.height() > 0 && target.width() > 0 && target.height() > 0;
+    const double scale = measurable
+        ? std::min(target.width() / bounds.width(), target.height() / bounds.height())
+        : 1.0;
     QTransform transform;
     transform.translate(target.center().x(), target.center().y());
     transform.scale(scale, scale);
@@ -124,9 +132,10 @@ void StepDrawing::paintEvent(QPaintEvent * /*event*/)
             transform.map(reader.vertexDisc(path[i]).center()));
     }
 
-    const double radius = transform.mapRect(reader.vertexDisc(0)).width() / 2 + 1;
     QFont small = font();
-    small.setPointSizeF(std::max(6.0, small.pointSizeF() * 0.8));
+    small.setPointSizeF(std::max(SmallestPoints, small.pointSizeF() * SmallTextShare));
+    QFont smaller = small;
+    smaller.setPointSizeF(small.pointSizeF() * LabelShare);
     for (const NetworkReader::LinkView &link : links) {
         if (link.source == markedSource && link.target == markedTarget) {
             painter.setPen(QPen(MarkColor, 4, Qt::SolidLine, Qt::RoundCap));
@@ -142,6 +151,7 @@ void StepDrawing::paintEvent(QPaintEvent * /*event*/)
     }
     for (int v = 0; v < reader.vertexCount(); ++v) {
         const QPointF centre = transform.map(reader.vertexDisc(v).center());
+        const double radius = transform.mapRect(reader.vertexDisc(v)).width() / 2 + 1;
         const SearchState::VertexState vertexState
             = searched ? state.state[v] : SearchState::NotReached;
         const QColor fill = vertexState == SearchState::Settled ? SettledColor
@@ -163,6 +173,13 @@ void StepDrawing::paintEvent(QPaintEvent * /*event*/)
             painter.setPen(text);
             painter.drawText(
                 centre + QPointF(radius + 3, -radius - 1), QString::number(state.distance[v]));
+        }
+        const QString label = reader.label(v);
+        if (!label.isEmpty()) {
+            painter.setPen(text);
+            painter.setFont(smaller);
+            painter.drawText(
+                centre + QPointF(radius + 3, radius + QFontMetricsF(smaller).ascent()), label);
         }
     }
 }

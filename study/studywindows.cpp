@@ -141,6 +141,8 @@ void StudyWindows::showSearchSteps()
         stepsWindow = new SearchStepsWindow(*model, board);
         quitsWith(stepsWindow, board);
         connect(model, &NetworkModel::cycleFinished, stepsWindow, &SearchStepsWindow::followSearch);
+        connect(
+            model, &NetworkModel::topologyChanged, stepsWindow, &SearchStepsWindow::followSearch);
     }
     present(stepsWindow);
 }
@@ -156,6 +158,7 @@ void StudyWindows::showLoadSweep()
         connect(
             model, &NetworkModel::randomEffectChanged, sweepWindow, &LoadSweepWindow::sweepAgain);
         connect(model, &NetworkModel::cycleFinished, sweepWindow, &LoadSweepWindow::sweepAgain);
+        connect(model, &NetworkModel::topologyChanged, sweepWindow, &LoadSweepWindow::sweepAgain);
         connect(model, &NetworkModel::loadChanged, sweepWindow, &LoadSweepWindow::markLoad);
     }
     present(sweepWindow);
@@ -170,11 +173,11 @@ void StudyWindows::showSeries()
     present(seriesWindow);
 }
 
-// Practice has states of its own: it follows nothing of the model.
+// Practice has states of its own: it follows only the model's network.
 void StudyWindows::showPractice()
 {
     if (!practiceWindow) {
-        practiceWindow = new PracticeWindow(board);
+        practiceWindow = new PracticeWindow(*model, board);
         quitsWith(practiceWindow, board);
     }
     present(practiceWindow);
@@ -193,7 +196,7 @@ void StudyWindows::savePicture()
 void StudyWindows::showContextMenu(QPoint position)
 {
     const int element = view->elementAt(position);
-    if (element >= 0 && element < NetworkDisplay::VertexCount)
+    if (element >= 0 && element < model->topology().vertexCount)
         return;
     // popup(), not exec(): the web build cannot run the event loop exec() waits in.
     auto *menu = new QMenu(view);
