@@ -46,6 +46,8 @@ void SeriesLog::takeCycle()
         ++series; // RESTART began a new series
     lastTrial = entry.trial;
     entry.series = series;
+    entry.builtInNetwork = reader.model().topology().isBuiltIn();
+    entry.network = reader.model().topology().name;
     entry.source = record.source;
     entry.destination = record.destination;
     entry.load = record.load;
@@ -60,16 +62,23 @@ void SeriesLog::takeCycle()
     emit added(entry);
 }
 
+QString SeriesLog::networkName(const Entry &entry, bool translated)
+{
+    if (!entry.builtInNetwork)
+        return entry.network;
+    return translated ? tr("Built-in") : QStringLiteral("Built-in");
+}
+
 QString SeriesLog::csv() const
 {
     // A file for programs: the same in every language.
     QStringList lines;
     lines << QStringLiteral(
-        "Series,Trial,Source,Destination,Load,Random effect,Outcome,Cost,Path,Report");
+        "Series,Trial,Network,Source,Destination,Load,Random effect,Outcome,Cost,Path,Report");
     for (const Entry &entry : log) {
         QStringList fields {QString::number(entry.series), QString::number(entry.trial),
-            QString::number(entry.source), QString::number(entry.destination),
-            QString::number(entry.load),
+            csvField(networkName(entry, false)), QString::number(entry.source),
+            QString::number(entry.destination), QString::number(entry.load),
             entry.randomEffect ? QStringLiteral("on") : QStringLiteral("off"),
             csvField(entry.outcome), entry.cost >= 0 ? QString::number(entry.cost) : QString(),
             csvField(StepNarration::pathText(entry.path)), csvField(entry.report)};

@@ -22,6 +22,8 @@ public:
     {
         int series = 0; // from 1
         int trial = 0; // within the series, from 1
+        bool builtInNetwork = true;
+        QString network; // the name of any other
         int source = 0;
         int destination = 0;
         int load = 0;
@@ -33,6 +35,9 @@ public:
     };
 
     explicit SeriesLog(const NetworkModel &model, QObject *parent = nullptr);
+
+    // The network a row names: its own name, or "Built-in" (translated unless for a file).
+    static QString networkName(const Entry &entry, bool translated = true);
 
     const QList<Entry> &entries() const;
     // The entries as comma-separated values (RFC 4180) with a header line, in the order they ran.

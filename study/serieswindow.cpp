@@ -17,7 +17,18 @@ namespace {
 
 constexpr int EntryRole = Qt::UserRole; // the entry's index in the log
 
-enum Column { Trial, Source, Destination, Load, RandomEffect, Outcome, Cost, Path, Columns };
+enum Column {
+    Trial,
+    Network,
+    Source,
+    Destination,
+    Load,
+    RandomEffect,
+    Outcome,
+    Cost,
+    Path,
+    Columns
+};
 
 } // namespace
 
@@ -31,8 +42,8 @@ SeriesWindow::SeriesWindow(const SeriesLog &log, QWidget *parent)
     searches = new QTreeWidget(this);
     searches->setAccessibleName(tr("Searches"));
     searches->setColumnCount(Columns);
-    searches->setHeaderLabels({tr("Trial"), tr("Source"), tr("Destination"), tr("Load"),
-        tr("Random effect"), tr("Outcome"), tr("Cost"), tr("Path")});
+    searches->setHeaderLabels({tr("Trial"), tr("Network"), tr("Source"), tr("Destination"),
+        tr("Load"), tr("Random effect"), tr("Outcome"), tr("Cost"), tr("Path")});
     searches->setRootIsDecorated(true);
     searches->header()->setStretchLastSection(true);
     // The header fits the columns to their contents once a layout is due, not at every entry,
@@ -75,11 +86,12 @@ void SeriesWindow::add(const SeriesLog::Entry &entry)
         group->setExpanded(true);
         group->setFirstColumnSpanned(true);
     }
-    auto *row = new QTreeWidgetItem(QStringList {QString::number(entry.trial),
-        QString::number(entry.source), QString::number(entry.destination),
-        QString::number(entry.load), entry.randomEffect ? tr("on") : tr("off"), entry.outcome,
-        entry.cost >= 0 ? QString::number(entry.cost) : tr("none"),
-        StepNarration::pathText(entry.path)});
+    auto *row = new QTreeWidgetItem(
+        QStringList {QString::number(entry.trial), SeriesLog::networkName(entry),
+            QString::number(entry.source), QString::number(entry.destination),
+            QString::number(entry.load), entry.randomEffect ? tr("on") : tr("off"), entry.outcome,
+            entry.cost >= 0 ? QString::number(entry.cost) : tr("none"),
+            StepNarration::pathText(entry.path)});
     row->setData(Trial, EntryRole, rows++);
     // The newest search is selected, unless the user is reading an older one.
     const QTreeWidgetItem *current = searches->currentItem();

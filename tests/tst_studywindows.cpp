@@ -433,9 +433,9 @@ void StudyWindowsTest::seriesLogsEverySearch()
     QVERIFY(entries[3].report.contains(QLatin1String("No Path from 5 to 0.")));
     ShoutingTranslator translator; // the CSV is for programs: the same in every language
     QCoreApplication::installTranslator(&translator);
-    QVERIFY(log.csv().startsWith(QLatin1String("Series,Trial,Source,Destination,Load,")));
-    QVERIFY(
-        log.csv().contains(QLatin1String("\n2,1,0,5,40,off,No path found. Try new search.,,,")));
+    QVERIFY(log.csv().startsWith(QLatin1String("Series,Trial,Network,Source,Destination,Load,")));
+    QVERIFY(log.csv().contains(
+        QLatin1String("\n2,1,Built-in,0,5,40,off,No path found. Try new search.,,,")));
 
     SeriesWindow window(log);
     auto *tree = window.findChild<QTreeWidget *>();
