@@ -5,7 +5,8 @@
 // and on (LoadSweep::SamplesPerLoad simulated cycles per load), after one cycle of the program,
 // on the calling thread; and how long the GUI thread is kept busy at a time while a random
 // sweep runs as the Load sweep window starts it, measured by the longest gap between the ticks
-// of a zero-interval timer.
+// of a zero-interval timer. The random sweep is also timed on the largest network the program
+// takes, every pair of its 50 vertices linked both ways (2,450 links, weights drawn 0 to 99).
 
 #include "loadsweep.h"
 #include "networkmodel.h"
@@ -13,6 +14,7 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QRandomGenerator>
 #include <QTimer>
 
 #include <benchmark/benchmark.h>
@@ -32,6 +34,35 @@ std::unique_ptr<NetworkModel> makeModel(bool randomEffect)
     model->runCycle();
     std::cout.clear();
     return model;
+}
+
+Topology completeNetwork()
+{
+    QRandomGenerator weights(1);
+    QList<Topology::Vertex> vertices;
+    QList<Topology::LinkEnds> links;
+    for (int v = 0; v < Routing::MostVertices; ++v) {
+        vertices.append({float(v % 10) * 60, float(v / 10) * 60, {}});
+        for (int w = 0; w < Routing::MostVertices; ++w) {
+            if (w != v)
+                links.append({v, w, int(weights.bounded(Routing::HighestWeight + 1))});
+        }
+    }
+    return Topology(QStringLiteral("complete"), vertices, links);
+}
+
+void sweepComplete(benchmark::State &state)
+{
+    NetworkModel model;
+    model.setTopology(completeNetwork());
+    model.setDestination(Routing::MostVertices - 1);
+    model.setRandomEffect(true);
+    std::cout.setstate(std::ios::failbit);
+    model.runCycle();
+    std::cout.clear();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(LoadSweep::compute(model));
+    state.counters["links"] = model.topology().linkCount();
 }
 
 void sweep(benchmark::State &state, bool randomEffect)
@@ -69,6 +100,7 @@ void guiThreadSlice(benchmark::State &state)
 
 BENCHMARK_CAPTURE(sweep, random_effect_off, false)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(sweep, random_effect_on, true)->Unit(benchmark::kMillisecond);
+BENCHMARK(sweepComplete)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(guiThreadSlice)->Unit(benchmark::kMillisecond)->Iterations(20);
 
 int main(int argc, char **argv)

@@ -19,7 +19,9 @@ namespace {
 #if QT_CONFIG(thread)
 constexpr int ProgressEvery = 10; // loads between progress reports from the worker
 #endif
-constexpr int SliceMs = 15; // without threads, the longest the window waits for a slice
+// Without threads, the longest the window waits for a slice, less one cycle, which takes well
+// under a millisecond even on a network of the most vertices, every pair linked.
+constexpr int SliceMs = 15;
 constexpr double LowShare = 0.1;
 constexpr double MedianShare = 0.5;
 constexpr double HighShare = 0.9;
@@ -31,7 +33,8 @@ int quantile(const std::vector<int> &sorted, double share)
 
 } // namespace
 
-// One sweep of one state: a copy of the model's, so that it can run anywhere.
+// One sweep of one state: a copy of the model's, so that it can run anywhere. It advances one
+// simulated cycle at a time, so that work in slices can stop after any of them.
 class LoadSweep::Job
 {
 public:
@@ -42,7 +45,14 @@ public:
     { }
 
     bool isDone() const { return points.size() == Loads; }
-    void sweepNextLoad() { points.append(sweepLoad(static_cast<int>(points.size()))); }
+    int loadsDone() const { return static_cast<int>(points.size()); }
+    void sweepNextLoad()
+    {
+        const int load = loadsDone();
+        while (loadsDone() == load)
+            runNextCycle();
+    }
+    void runNextCycle();
 
     SearchSimulator simulator;
     QRandomGenerator draws;
@@ -50,38 +60,51 @@ public:
     QList<Point> points;
 
 private:
-    Point sweepLoad(int load);
-};
+    int samples() const { return simulator.randomEffect() ? SamplesPerLoad : 1; }
+    void finishLoad();
 
-LoadSweep::Point LoadSweep::Job::sweepLoad(int load)
-{
+    // The load under way.
     Point point;
-    point.load = load;
-    if (simulator.source() == simulator.destination())
-        return point; // a cycle from a vertex to itself runs no search, whatever the load
-    const int samples = simulator.randomEffect() ? SamplesPerLoad : 1;
+    int sample = 0;
     std::vector<int> costs;
     QHash<QList<int>, int> pathCounts;
     int noLink = 0;
-    for (int sample = 0; sample < samples; ++sample) {
-        const SearchSimulator::Outcome outcome = simulator.run(load, draws);
-        if (outcome.cycle == SearchRecord::NoLinkPassed)
-            ++noLink;
-        if (!outcome.found)
-            continue;
+};
+
+void LoadSweep::Job::runNextCycle()
+{
+    point.load = loadsDone();
+    if (simulator.source() == simulator.destination()) {
+        points.append(std::exchange(point, {})); // a cycle from a vertex to itself runs no search
+        return;
+    }
+    const SearchSimulator::Outcome outcome = simulator.run(point.load, draws);
+    if (outcome.cycle == SearchRecord::NoLinkPassed)
+        ++noLink;
+    if (outcome.found) {
         costs.push_back(outcome.cost);
         if (++pathCounts[outcome.path] > pathCounts.value(point.path) || point.path.isEmpty())
             point.path = outcome.path;
     }
-    point.noLinkPassed = noLink == samples;
-    point.share = static_cast<double>(costs.size()) / samples;
+    if (++sample == samples())
+        finishLoad();
+}
+
+void LoadSweep::Job::finishLoad()
+{
+    point.noLinkPassed = noLink == sample;
+    point.share = static_cast<double>(costs.size()) / sample;
     if (!costs.empty()) {
         std::sort(costs.begin(), costs.end());
         point.cost = quantile(costs, MedianShare);
         point.low = quantile(costs, LowShare);
         point.high = quantile(costs, HighShare);
     }
-    return point;
+    points.append(std::exchange(point, {}));
+    sample = 0;
+    costs.clear();
+    pathCounts.clear();
+    noLink = 0;
 }
 
 LoadSweep::LoadSweep(const NetworkModel &model, QObject *parent)
@@ -148,9 +171,9 @@ void LoadSweep::workSlice()
     QElapsedTimer slice;
     slice.start();
     while (!sliced->isDone() && slice.elapsed() < SliceMs)
-        sliced->sweepNextLoad();
+        sliced->runNextCycle();
     if (!sliced->isDone()) {
-        emit progressed(static_cast<int>(sliced->points.size()));
+        emit progressed(sliced->loadsDone());
         return;
     }
     sliceTimer.stop();

@@ -13,11 +13,15 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
 namespace {
+
+// A sweep shows its progress once it has taken this long; most end sooner.
+constexpr int ProgressDelayMs = 500;
 
 QString percent(double share)
 {
@@ -38,6 +42,13 @@ LoadSweepWindow::LoadSweepWindow(const NetworkModel &model, QWidget *parent)
     summary->setWordWrap(true);
     summary->setAccessibleName(tr("About the sweep"));
     plot = new SweepPlot(this);
+    progressBar = new QProgressBar(this);
+    progressBar->setAccessibleName(tr("Sweep progress"));
+    progressBar->setRange(0, LoadSweep::Loads);
+    progressBar->hide();
+    progressDelay.setSingleShot(true);
+    progressDelay.setInterval(ProgressDelayMs);
+    connect(&progressDelay, &QTimer::timeout, progressBar, &QWidget::show);
     table = new QTableWidget(0, 0, this);
     table->setAccessibleName(tr("Sweep"));
     table->verticalHeader()->hide();
@@ -47,6 +58,7 @@ LoadSweepWindow::LoadSweepWindow(const NetworkModel &model, QWidget *parent)
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(summary);
+    layout->addWidget(progressBar);
     auto *copy = new QPushButton(tr("Copy plot"), this);
     auto *save = new QPushButton(tr("Save plot..."), this);
     connect(copy, &QPushButton::clicked, this, &LoadSweepWindow::copyPlot);
@@ -83,6 +95,8 @@ void LoadSweepWindow::sweepAgain()
     }
     stale = false;
     loadSweep.start();
+    if (!progressBar->isVisible())
+        progressDelay.start();
     showProgress(0);
 }
 
@@ -99,6 +113,7 @@ void LoadSweepWindow::hideEvent(QHideEvent *event)
     if (loadSweep.isFinished())
         return;
     loadSweep.stop();
+    endProgress();
     stale = true;
 }
 
@@ -116,6 +131,7 @@ void LoadSweepWindow::showProgress(int loadsDone)
 {
     const LoadSweep::State pending = loadSweep.pending();
     const bool working = loadsDone < LoadSweep::Loads;
+    progressBar->setValue(loadsDone);
     if (loadSweep.points().isEmpty()) {
         summary->setText(tr("Working out what a search started now would give at every load "
                             "from 0 to 99, from vertex %1 to vertex %2, random effect %3: %4 of "
@@ -162,8 +178,15 @@ void LoadSweepWindow::showProgress(int loadsDone)
     summary->setText(text);
 }
 
+void LoadSweepWindow::endProgress()
+{
+    progressDelay.stop();
+    progressBar->hide();
+}
+
 void LoadSweepWindow::showSweep()
 {
+    endProgress();
     fillTable();
     plot->showSweep(loadSweep, reader.load());
     markLoad();

@@ -6,10 +6,12 @@
 #include "loadsweep.h"
 #include "networkreader.h"
 
+#include <QTimer>
 #include <QWidget>
 
 class NetworkModel;
 class QLabel;
+class QProgressBar;
 class QTableWidget;
 class SweepPlot;
 
@@ -39,6 +41,7 @@ protected:
 
 private:
     void showProgress(int loadsDone);
+    void endProgress();
     void showSweep();
     void fillTable();
     void copyPlot();
@@ -49,5 +52,7 @@ private:
     QLabel *summary = nullptr;
     QTableWidget *table = nullptr;
     SweepPlot *plot = nullptr;
+    QProgressBar *progressBar = nullptr; // only while a sweep takes long
+    QTimer progressDelay;
     bool stale = false; // the state changed while the window was hidden
 };
