@@ -15,6 +15,7 @@
 #include "serieswindow.h"
 #include "studywindows.h"
 #include "sweepplot.h"
+#include "testnetworks.h"
 
 #include <QCheckBox>
 #include <QDirIterator>
@@ -143,6 +144,8 @@ private slots:
     void initTestCase() { ScriptedDraws::install(); }
     void sweepEqualsFreshSearches_data();
     void sweepEqualsFreshSearches();
+    void otherNetworks_data();
+    void otherNetworks();
     void randomSweepLeavesProgramAlone();
     void overtakenSweepShowsNewerState();
     void sweepWindowSaysWhatRowsHold_data();
@@ -201,6 +204,47 @@ void StudyWindowsTest::sweepEqualsFreshSearches()
             QCOMPARE(point.path, drawnPath(probe));
         }
     }
+}
+
+void StudyWindowsTest::otherNetworks_data()
+{
+    TestNetworks::addRows();
+}
+
+// On networks unlike the built-in one, the sweep from the first vertex to the last gives at
+// every load what a fresh search there gives, and the series names the network.
+void StudyWindowsTest::otherNetworks()
+{
+    QFETCH(QString, network);
+    const Topology topology = TestNetworks::make(network);
+    const int last = topology.vertexCount - 1;
+    NetworkModel model;
+    SeriesLog log(model);
+    connect(&model, &NetworkModel::cycleFinished, &log, &SeriesLog::takeCycle);
+    model.setTopology(topology);
+    model.setDestination(last);
+    const QList<LoadSweep::Point> sweep = LoadSweep::compute(model);
+    CoutCapture discard;
+    for (int load = 0; load < LoadSweep::Loads; ++load) {
+        NetworkModel fresh;
+        fresh.setTopology(topology);
+        fresh.setDestination(last);
+        fresh.setLoad(load);
+        fresh.runCycle();
+        const bool found = fresh.hasSearchResults()
+            && fresh.search().predecessor[last] != Routing::NoPredecessor;
+        QCOMPARE(sweep[load].found(), found);
+        if (found) {
+            QList<int> path = fresh.pathBack();
+            std::reverse(path.begin(), path.end());
+            QCOMPARE(sweep[load].cost, fresh.search().distance[last]);
+            QCOMPARE(sweep[load].path, path);
+        }
+    }
+    model.runCycle();
+    QCOMPARE(log.entries().size(), 1);
+    QCOMPARE(SeriesLog::networkName(log.entries().first()), network);
+    QVERIFY(log.csv().contains(QLatin1Char(',') + network + QLatin1Char(',')));
 }
 
 // With the random effect on, the sweep draws nothing from the program's generator, adds no
