@@ -21,7 +21,7 @@ public:
     Q_DISABLE_COPY_MOVE(ElementAccessible)
     ~ElementAccessible() override = default;
 
-    bool isVertex() const { return element < NetworkDisplay::VertexCount; }
+    bool isVertex() const { return view && element < view->vertexCount(); }
 
     // True when the explanation has changed since it was last told.
     bool takeChange()
@@ -120,15 +120,15 @@ NetworkDisplay *NetworkAccessible::view() const
 
 int NetworkAccessible::childCount() const
 {
-    return NetworkDisplay::ElementCount;
+    return view()->elementCount();
 }
 
 QAccessibleInterface *NetworkAccessible::child(int index) const
 {
-    if (index < 0 || index >= NetworkDisplay::ElementCount)
+    if (index < 0 || index >= childCount())
         return nullptr;
     if (elementIds.empty()) {
-        for (int element = 0; element < NetworkDisplay::ElementCount; ++element) {
+        for (int element = 0; element < childCount(); ++element) {
             elementIds.push_back(
                 QAccessible::registerAccessibleInterface(new ElementAccessible(view(), element)));
         }
@@ -150,6 +150,21 @@ QAccessibleInterface *NetworkAccessible::childAt(int x, int y) const
 {
     const int element = view()->elementAt(view()->mapFromGlobal(QPoint(x, y)));
     return element >= 0 ? child(element) : nullptr;
+}
+
+void NetworkAccessible::rebuildElements(NetworkDisplay *view)
+{
+    auto *drawing = dynamic_cast<NetworkAccessible *>(QAccessible::queryAccessibleInterface(view));
+    if (!drawing)
+        return;
+    for (const QAccessible::Id id : drawing->elementIds)
+        QAccessible::deleteAccessibleInterface(id);
+    drawing->elementIds.clear();
+    // The children were replaced as a whole: screen readers ask for them again.
+    QAccessibleEvent reorder(view, QAccessible::ObjectReorder);
+    QAccessible::updateAccessibility(&reorder);
+    QAccessibleEvent described(view, QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&described);
 }
 
 void NetworkAccessible::tellChangedExplanations(NetworkDisplay *view)

@@ -23,6 +23,8 @@ public:
     int indexOfChild(const QAccessibleInterface *child) const override;
     QAccessibleInterface *childAt(int x, int y) const override;
 
+    // Forgets the elements of a network no longer shown and tells that the children changed.
+    static void rebuildElements(NetworkDisplay *view);
     // Sends a change event for each element whose explanation differs from the one last told.
     static void tellChangedExplanations(NetworkDisplay *view);
 

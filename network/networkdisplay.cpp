@@ -3,6 +3,7 @@
 
 #include "networkdisplay.h"
 
+#include "networkaccessible.h"
 #include "networkmodel.h"
 
 #include <QColor>
@@ -63,6 +64,21 @@ void NetworkDisplay::followModel()
     });
     connect(network, &NetworkModel::randomEffectChanged, this, &NetworkDisplay::forgetShownOutcome);
     connect(network, &NetworkModel::cycleFinished, this, &NetworkDisplay::cycleFinished);
+    connect(network, &NetworkModel::topologyChanged, this, &NetworkDisplay::topologyChanged);
+}
+
+// Another network: nothing shown of the old one stays, and a screen reader gets the new
+// vertices and links.
+void NetworkDisplay::topologyChanged()
+{
+    if (isSearchRunning())
+        searchTimer->stop();
+    pathFound = noPath = sameEndpoints = false;
+    outcomeOutdated = false;
+    activeLinkCount = network->topology().linkCount();
+    forgetShownOutcome();
+    NetworkAccessible::rebuildElements(this);
+    update(wholeRect());
 }
 
 // A value changed: what was shown for the one before goes.
@@ -70,6 +86,16 @@ void NetworkDisplay::changed()
 {
     forgetShownOutcome();
     update(wholeRect());
+}
+
+int NetworkDisplay::vertexCount() const
+{
+    return network->topology().vertexCount;
+}
+
+int NetworkDisplay::elementCount() const
+{
+    return vertexCount() + network->topology().linkCount();
 }
 
 bool NetworkDisplay::isSearchRunning() const

@@ -27,6 +27,7 @@ class NetworkDisplay : public QWidget
     Q_OBJECT
 
 public:
+    // The built-in network's counts; any other network's come from its topology.
     static constexpr int VertexCount = Routing::VertexCount;
     static constexpr int HighestVertex = Routing::HighestVertex;
     static constexpr int LinkCount = Routing::LinkCount;
@@ -56,8 +57,10 @@ public:
     QRect networkRect() const;
 
     // The drawing's elements, as a screen reader or a tooltip presents them: the vertices, then
-    // the links in topology order.
+    // the links in topology order. ElementCount is the built-in network's.
     static constexpr int ElementCount = VertexCount + LinkCount;
+    int vertexCount() const;
+    int elementCount() const;
     // "Vertex 9" or "Link 9 to 11".
     QString elementName(int element) const;
     // What the element's tooltip says: its numbers and how each is worked out.
@@ -90,9 +93,9 @@ signals:
     void canShoot(bool can);
 
 public slots:
-    // Sets the source vertex, clamped to 0..HighestVertex.
+    // Sets the source vertex, clamped to the network's vertices.
     void setVertex(int vertex);
-    // Sets the destination vertex, clamped to 0..HighestVertex.
+    // Sets the destination vertex, clamped to the network's vertices.
     void setVertex2(int vertex2);
     // Sets the traffic load added to every link; negative loads become 0.
     void setLoad(int load);
@@ -134,6 +137,7 @@ private:
 
     void followModel();
     void changed();
+    void topologyChanged();
     void cycleFinished();
 
     // Search and search cycle
@@ -173,6 +177,7 @@ private:
     void drawShown(QPainter &painter);
     void drawLink(QPainter &painter, int source, const Link &link);
     void drawVertices(QPainter &painter);
+    void drawLabel(QPainter &painter, int vertex);
     void drawCaption(QPainter &painter);
     void drawHighlight(
         QPainter &painter, int vertex, const QColor &penColor, const QColor &brushColor);

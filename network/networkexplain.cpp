@@ -43,10 +43,10 @@ QPoint middle(QRect rect)
 
 QString NetworkDisplay::elementName(int element) const
 {
-    if (element < 0 || element >= ElementCount)
+    if (element < 0 || element >= elementCount())
         return {};
     const Explanations explanations(*network);
-    if (element < VertexCount)
+    if (element < vertexCount())
         return explanations.vertexName(element);
     int source = 0;
     const Link *link = linkOf(element, &source);
@@ -55,10 +55,10 @@ QString NetworkDisplay::elementName(int element) const
 
 QString NetworkDisplay::elementExplanation(int element) const
 {
-    if (element < 0 || element >= ElementCount)
+    if (element < 0 || element >= elementCount())
         return {};
     const Explanations explanations(*network);
-    if (element < VertexCount)
+    if (element < vertexCount())
         return explanations.vertex(element);
     int source = 0;
     const Link *link = linkOf(element, &source);
@@ -67,9 +67,9 @@ QString NetworkDisplay::elementExplanation(int element) const
 
 QRect NetworkDisplay::elementRect(int element) const
 {
-    if (element < 0 || element >= ElementCount)
+    if (element < 0 || element >= elementCount())
         return {};
-    if (element < VertexCount)
+    if (element < vertexCount())
         return vertexDisc(element).toRect();
     int source = 0;
     const Link *link = linkOf(element, &source);
@@ -100,7 +100,7 @@ QRectF NetworkDisplay::labelRect(int source, const Link &link) const
 // The link an element stands for, with the vertex it leaves.
 const Link *NetworkDisplay::linkOf(int element, int *source) const
 {
-    return network->topology().linkAt(element - VertexCount, source);
+    return network->topology().linkAt(element - vertexCount(), source);
 }
 
 int NetworkDisplay::vertexAt(QPointF point) const
@@ -128,7 +128,7 @@ int NetworkDisplay::labelAt(QPointF point) const
 {
     int nearest = -1;
     double nearestDistance = 0;
-    int element = VertexCount;
+    int element = vertexCount();
     const Topology &topology = network->topology();
     for (int v = 0; v < topology.vertexCount; ++v) {
         for (const std::unique_ptr<Link> &link : topology.links[v]) {
@@ -149,7 +149,7 @@ int NetworkDisplay::lineAt(QPointF point) const
 {
     int nearest = -1;
     double nearestDistance = LinkReach;
-    int element = VertexCount;
+    int element = vertexCount();
     const Topology &topology = network->topology();
     for (int v = 0; v < topology.vertexCount; ++v) {
         for (const std::unique_ptr<Link> &link : topology.links[v]) {
@@ -185,7 +185,7 @@ bool NetworkDisplay::event(QEvent *event)
 void NetworkDisplay::mousePressEvent(QMouseEvent *event)
 {
     const int element = elementAt(event->position());
-    const int vertex = element < VertexCount ? element : -1;
+    const int vertex = element < vertexCount() ? element : -1;
     if (vertex < 0 || (event->button() != Qt::LeftButton && event->button() != Qt::RightButton)) {
         QWidget::mousePressEvent(event);
         return;
@@ -200,7 +200,7 @@ void NetworkDisplay::mousePressEvent(QMouseEvent *event)
 void NetworkDisplay::mouseMoveEvent(QMouseEvent *event)
 {
     const int element = elementAt(event->position());
-    const bool overDisc = element >= 0 && element < VertexCount;
+    const bool overDisc = element >= 0 && element < vertexCount();
     if (overDisc != (cursor().shape() == Qt::PointingHandCursor)) {
         if (overDisc)
             setCursor(Qt::PointingHandCursor);

@@ -24,6 +24,7 @@ constexpr double NumberBaseline = 11.7;
 constexpr float OneDigitOffset = 4.55f;
 constexpr float TwoDigitOffset = 1.95f;
 constexpr int HighestOneDigitVertex = 9;
+constexpr float LabelGap = 3; // between a disc and its vertex's label
 
 QPointF truncated(double x, double y)
 {
@@ -80,6 +81,12 @@ QPointF NetworkGeometry::numberPosition(int vertex) const
 {
     const float offset = vertex <= HighestOneDigitVertex ? OneDigitOffset : TwoDigitOffset;
     return truncated(topology.vertexX[vertex] + offset, topology.vertexY[vertex] + NumberBaseline);
+}
+
+QPointF NetworkGeometry::labelPosition(int vertex) const
+{
+    return truncated(topology.vertexX[vertex] + VertexDiscSize + LabelGap,
+        topology.vertexY[vertex] + NumberBaseline);
 }
 
 QRectF NetworkGeometry::highlightRect(int vertex) const

@@ -31,6 +31,9 @@ public:
     QPointF vertexCentre(int vertex) const;
     // Where a vertex's number is written, and the ring that marks an endpoint.
     QPointF numberPosition(int vertex) const;
+    // Where a vertex's label starts, on the baseline of its number; a label is cut to LabelWidth.
+    QPointF labelPosition(int vertex) const;
+    static constexpr int LabelWidth = 90;
     QRectF highlightRect(int vertex) const;
 
 private:

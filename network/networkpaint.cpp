@@ -194,7 +194,18 @@ void NetworkDisplay::drawVertices(QPainter &painter)
 
         painter.setPen(cosmeticPen(Qt::darkBlue));
         painter.drawText(geometry.numberPosition(j), QString::number(j));
+        drawLabel(painter, j);
     }
+}
+
+// A vertex's label, where its network gives one, to the right of its disc.
+void NetworkDisplay::drawLabel(QPainter &painter, int vertex)
+{
+    const QString &label = network->topology().labels[vertex];
+    if (label.isEmpty())
+        return;
+    painter.drawText(geometry.labelPosition(vertex),
+        painter.fontMetrics().elidedText(label, Qt::ElideRight, NetworkGeometry::LabelWidth));
 }
 
 void NetworkDisplay::drawCaption(QPainter &painter)
