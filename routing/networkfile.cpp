@@ -183,7 +183,7 @@ private:
     bool readNodeData(NodeEntry &node);
     bool readEdge(bool directedByDefault);
     const Key *keyOf(bool forNodes) const;
-    bool fail(const QString &what, Place place = {});
+    bool fail(const QString &what, std::optional<Place> place = std::nullopt);
     Place here() const { return {xml.lineNumber(), 0}; }
 
     NetworkFile::ReadResult network();
@@ -204,10 +204,11 @@ private:
     QString error;
 };
 
-bool GraphMLReader::fail(const QString &what, Place place)
+// Where the reader is, unless told otherwise.
+bool GraphMLReader::fail(const QString &what, std::optional<Place> place)
 {
     if (error.isEmpty())
-        error = located(fileName, place.line > 0 ? place : here(), what);
+        error = located(fileName, place.value_or(here()), what);
     return false;
 }
 
@@ -251,7 +252,7 @@ bool GraphMLReader::readDocument()
     if (xml.hasError())
         return false;
     if (!graphRead)
-        return fail(tr("the file holds no GraphML graph"), {-1, 0});
+        return fail(tr("the file holds no GraphML graph"), Place());
     return true;
 }
 
