@@ -139,6 +139,11 @@ QString vertexName(int vertex, const QString &id)
 std::optional<int> wholeWeight(const QString &text)
 {
     bool ok = false;
+    const int whole = text.toInt(&ok); // far quicker than a double, and what files mostly hold
+    if (ok)
+        return whole >= Routing::LowestWeight && whole <= Routing::HighestWeight
+            ? whole
+            : std::optional<int>();
     const double value = text.toDouble(&ok);
     if (!ok || !std::isfinite(value) || value != std::floor(value) || value < Routing::LowestWeight
         || value > Routing::HighestWeight) {
@@ -421,7 +426,9 @@ NetworkFile::ReadResult GraphMLReader::network()
     const QString problem = Topology::check(vertices, links);
     if (!problem.isEmpty())
         return refused(fileName, graphPlace, problem);
-    return {Topology(QFileInfo(fileName).completeBaseName(), vertices, links), {}};
+    NetworkFile::ReadResult result;
+    result.network.emplace(QFileInfo(fileName).completeBaseName(), vertices, links);
+    return result;
 }
 
 QString GraphMLReader::labelOf(const NodeEntry &node, bool labelKey) const
@@ -458,35 +465,39 @@ QString GraphMLReader::addLinks(
 {
     const int source = nodeIndex.value(edge.source, -1);
     const int target = nodeIndex.value(edge.target, -1);
-    const QString from = source < 0 ? edge.source : vertexName(source, edge.source);
-    const QString to = target < 0 ? edge.target : vertexName(target, edge.target);
+    // Named only for a message: a large file has thousands of links.
+    const auto from = [&] { return source < 0 ? edge.source : vertexName(source, edge.source); };
+    const auto to = [&] { return target < 0 ? edge.target : vertexName(target, edge.target); };
     if (source < 0 || target < 0) {
         return tr("the link from %1 to %2 leads from or to a vertex the network does not have")
-            .arg(from, to);
+            .arg(from(), to());
     }
     if (source == target)
-        return tr("the link from %1 to %1 joins a vertex to itself").arg(from);
+        return tr("the link from %1 to %1 joins a vertex to itself").arg(from());
     const QString weightText
         = edge.weight ? *edge.weight : defaultOf(WeightName, false).value_or(UnstatedWeight);
     const std::optional<int> weight = wholeWeight(weightText);
     if (!weight) {
         return tr("the link from %1 to %2 weighs %3, but a weight is a whole number from %4 to %5")
-            .arg(from, to, weightText)
+            .arg(from(), to(), weightText)
             .arg(Routing::LowestWeight)
             .arg(Routing::HighestWeight);
     }
     // An undirected edge is a link each way with the same weight.
     const int count = static_cast<int>(nodes.size());
-    const auto join = [&](int a, int b, const QString &aName, const QString &bName) {
+    const auto join = [&](int a, int b) {
         const size_t pair = static_cast<size_t>(a * count + b);
-        if (joined[pair])
-            return tr("the link from %1 to %2 is given twice").arg(aName, bName);
+        if (joined[pair]) {
+            const bool forward = a == source;
+            return tr("the link from %1 to %2 is given twice")
+                .arg(forward ? from() : to(), forward ? to() : from());
+        }
         joined[pair] = true;
         links.append({a, b, *weight});
         return QString();
     };
-    const QString problem = join(source, target, from, to);
-    return problem.isEmpty() && !edge.directed ? join(target, source, to, from) : problem;
+    const QString problem = join(source, target);
+    return problem.isEmpty() && !edge.directed ? join(target, source) : problem;
 }
 
 } // namespace
