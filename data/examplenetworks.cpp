@@ -7,6 +7,8 @@
 // file read back keeps its positions and writes the same bytes again.
 
 #include "networkfile.h"
+#include "routesearch.h"
+#include "usablelinks.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -58,7 +60,7 @@ Topology textbook()
 // the bottom, and one link of weight 36. Each hop pays the load once more, so a rising load
 // favours fewer hops: the best route from S to D takes the five hops at loads 0 to 2 (costs
 // 5 load + 10), the three hops from load 3 to 10 (3 load + 15) and the one link from load 11
-// (load + 36) until no link passes the load test at 50. tst_networkfile checks these loads.
+// (load + 36) until no link passes the load test at 50. checkRoutes() checks these loads.
 Topology fewerHops()
 {
     const Vertices vertices {{Left, Middle, QStringLiteral("S")}, {127.2f, 80, {}},
@@ -120,6 +122,32 @@ Topology larger()
     return {QStringLiteral("larger"), vertices, links};
 }
 
+// The hops and the cost of the best route at a load, by the program's own search.
+std::pair<int, int> bestRoute(const Topology &network, int source, int destination, int load)
+{
+    UsableLinks usable;
+    for (const Topology::LinkEnds &l : network.linkEnds())
+        usable.append(l.source, {l.target, static_cast<float>(l.weight), 1.0f});
+    RouteSearch search;
+    search.predecessor.fill(Routing::NoPredecessor);
+    search.findShortestPath(
+        {usable, network.vertexCount, load, 1.0f, Report::None}, source, destination);
+    const auto path = search.pathBack(source, destination, network.vertexCount);
+    return {static_cast<int>(path.size()) - 1, search.distance[destination]};
+}
+
+// What the comments above say of the routes, or why not.
+QString checkRoutes(const Topology &textbook, const Topology &fewerHops)
+{
+    if (bestRoute(textbook, 0, 5, 0).second != 4)
+        return QStringLiteral("u to z does not cost 4");
+    for (const auto &[load, hops] : {std::pair {2, 5}, {3, 3}, {10, 3}, {11, 1}, {49, 1}}) {
+        if (bestRoute(fewerHops, 0, 5, load).first != hops)
+            return QStringLiteral("S to D at load %1 does not take %2 hops").arg(load).arg(hops);
+    }
+    return {};
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -133,6 +161,11 @@ int main(int argc, char **argv)
     const QList<std::pair<QString, Topology>> networks {{QStringLiteral("builtin"), Topology()},
         {QStringLiteral("textbook"), textbook()}, {QStringLiteral("fewer-hops"), fewerHops()},
         {QStringLiteral("larger"), larger()}};
+    const QString routes = checkRoutes(networks[1].second, networks[2].second);
+    if (!routes.isEmpty()) {
+        std::fprintf(stderr, "netroute-networks: %s\n", qPrintable(routes));
+        return 1;
+    }
     for (const auto &[name, network] : networks) {
         QString error = Topology::check(network.vertices(), network.linkEnds());
         if (error.isEmpty())
