@@ -96,8 +96,8 @@ Topology larger()
     Vertices vertices;
     for (int row = 0; row < Rows; ++row) {
         for (int column = 0; column < Columns; ++column) {
-            const double x = Left + (Right - Left) * column / (Columns - 1);
-            const double y = Top + (Bottom - Top) * row / (Rows - 1);
+            const double x = Left + double(Right - Left) * column / (Columns - 1);
+            const double y = Top + double(Bottom - Top) * row / (Rows - 1);
             vertices.append({hundredths(x + jitter(column > 0 && column < Columns - 1)),
                 hundredths(y + jitter(row > 0 && row < Rows - 1)), {}});
         }

@@ -17,6 +17,7 @@
 #include <cfloat>
 #include <cmath>
 #include <limits>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -171,9 +172,9 @@ class GraphMLReader
     Q_DECLARE_TR_FUNCTIONS(NetworkFile)
 
 public:
-    GraphMLReader(const QByteArray &data, const QString &fileName)
+    GraphMLReader(const QByteArray &data, QString fileName)
         : xml(data)
-        , fileName(fileName)
+        , fileName(std::move(fileName))
     {
         xml.setEntityExpansionLimit(EntityExpansionLimit);
     }
@@ -416,7 +417,7 @@ NetworkFile::ReadResult GraphMLReader::network()
     QList<Topology::Vertex> vertices(count);
     placeVertices(vertices);
 
-    std::vector<bool> joined(static_cast<size_t>(count * count), false);
+    std::vector<bool> joined(static_cast<size_t>(count) * count, false);
     QList<Topology::LinkEnds> links;
     for (const EdgeEntry &edge : std::as_const(edges)) {
         const QString problem = addLinks(edge, joined, links);
@@ -486,7 +487,7 @@ QString GraphMLReader::addLinks(
     // An undirected edge is a link each way with the same weight.
     const int count = static_cast<int>(nodes.size());
     const auto join = [&](int a, int b) {
-        const size_t pair = static_cast<size_t>(a * count + b);
+        const auto pair = static_cast<size_t>(a) * count + b;
         if (joined[pair]) {
             const bool forward = a == source;
             return tr("the link from %1 to %2 is given twice")
@@ -513,7 +514,7 @@ NetworkFile::ReadResult NetworkFile::read(const QString &path)
     if (info.size() > LargestFile) {
         return refused(name, {},
             tr("the file is larger than %1 MiB, the most a network file may have")
-                .arg(LargestFile / (1024 * 1024)));
+                .arg(LargestFile / Mebibyte));
     }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
@@ -529,7 +530,7 @@ NetworkFile::ReadResult NetworkFile::parse(const QByteArray &data, const QString
     if (data.size() > LargestFile) {
         return refused(fileName, {},
             tr("the file is larger than %1 MiB, the most a network file may have")
-                .arg(LargestFile / (1024 * 1024)));
+                .arg(LargestFile / Mebibyte));
     }
     if (data.trimmed().isEmpty())
         return refused(fileName, {}, tr("the file is empty"));
@@ -561,9 +562,9 @@ void NetworkFile::fitToDrawing(QList<Topology::Vertex> &vertices, bool positione
         placeOnCircle(vertices, area);
         return;
     }
-    constexpr double Unbounded = std::numeric_limits<double>::infinity();
-    const double scale = std::min(bounds.width() > 0 ? area.width() / bounds.width() : Unbounded,
-        bounds.height() > 0 ? area.height() / bounds.height() : Unbounded);
+    const double unbounded = std::numeric_limits<double>::infinity();
+    const double scale = std::min(bounds.width() > 0 ? area.width() / bounds.width() : unbounded,
+        bounds.height() > 0 ? area.height() / bounds.height() : unbounded);
     const QPointF offset(area.left() + (area.width() - bounds.width() * scale) / 2,
         area.top() + (area.height() - bounds.height() * scale) / 2);
     for (Topology::Vertex &v : vertices) {

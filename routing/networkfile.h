@@ -21,8 +21,9 @@ class NetworkFile
     Q_DECLARE_TR_FUNCTIONS(NetworkFile)
 
 public:
+    static constexpr qint64 Mebibyte = qint64(1024) * 1024;
     // Larger files are refused before they are read.
-    static constexpr qint64 LargestFile = 4 * 1024 * 1024;
+    static constexpr qint64 LargestFile = 4 * Mebibyte;
 
     struct ReadResult
     {
