@@ -3,7 +3,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 #
 # Installs the build into a scratch prefix and checks that the desktop entry, icon, AppStream
-# metadata and manual page land in the standard places and pass their validators.
+# metadata and manual page land in the standard places and pass their validators, and that the
+# example networks are installed.
 # Usage: validate_install.sh BUILD_DIR PROJECT_VERSION
 set -euo pipefail
 
@@ -17,7 +18,8 @@ cmake --install "$1" --prefix "$prefix" >/dev/null
 
 id=org.netroute.netroute
 for file in bin/netroute share/applications/$id.desktop share/icons/hicolor/scalable/apps/$id.svg \
-    share/metainfo/$id.metainfo.xml share/man/man1/netroute.1; do
+    share/metainfo/$id.metainfo.xml share/man/man1/netroute.1 \
+    share/netroute/networks/{builtin,fewer-hops,larger,textbook}.graphml; do
     [ -f "$prefix/$file" ] || { echo "FAIL: $file was not installed"; exit 1; }
 done
 desktop-file-validate "$prefix/share/applications/$id.desktop"
