@@ -5,11 +5,22 @@
 #include "mainboard.h"
 #include "startup.h"
 
+#include "networkfile.h"
+
 #include <QApplication>
+#include <QCommandLineParser>
+
+#include <cstdio>
 
 #ifdef Q_OS_WASM
 #include "webpage.h"
 #endif
+
+namespace {
+
+constexpr int BadFileStatus = 2; // the network named on the command line cannot be opened
+
+} // namespace
 
 int main(int argc, char **argv)
 {
@@ -22,8 +33,34 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     hold.release();
 
+    QCommandLineParser arguments;
+    arguments.setApplicationDescription(QApplication::translate("main",
+        "Route finding in a network whose links degrade under "
+        "traffic."));
+    arguments.addHelpOption();
+    arguments.addVersionOption();
+    arguments.addPositionalArgument(QStringLiteral("file"),
+        QApplication::translate("main", "A network to open, as GraphML."),
+        QStringLiteral("[file]"));
+    arguments.process(app);
+    const QStringList files = arguments.positionalArguments();
+    if (files.size() > 1) {
+        std::fprintf(stderr, "netroute: %s\n",
+            qPrintable(QApplication::translate("main", "it opens one network file at a time")));
+        return BadFileStatus;
+    }
+    Topology network;
+    if (!files.isEmpty()) {
+        const NetworkFile::ReadResult read = NetworkFile::read(files.constFirst());
+        if (!read.network) {
+            std::fprintf(stderr, "netroute: %s\n", qPrintable(read.error));
+            return BadFileStatus;
+        }
+        network = *read.network;
+    }
+
     installAccessibleFactory();
-    MainBoard board;
+    MainBoard board(network);
     board.setGeometry(MainBoard::StartingGeometry);
 #ifdef Q_OS_WASM
     WebPage::serve(&board);

@@ -7,6 +7,7 @@
 #include "announcer.h"
 #include "boldfont.h"
 #include "lcdrange.h"
+#include "networkcommands.h"
 #include "networkdisplay.h"
 #include "networkmodel.h"
 #include "studywindows.h"
@@ -33,13 +34,20 @@ constexpr int ButtonPointSize = 12;
 } // namespace
 
 MainBoard::MainBoard(QWidget *parent)
+    : MainBoard(Topology(), parent)
+{ }
+
+MainBoard::MainBoard(const Topology &topology, QWidget *parent)
     : QWidget(parent)
     , model(std::make_unique<NetworkModel>())
 {
-    auto *source = new LCDRange(tr("SOURCE"));
-    source->setRange(0, NetworkDisplay::HighestVertex);
-    auto *destination = new LCDRange(tr("DESTINATION"));
-    destination->setRange(0, NetworkDisplay::HighestVertex);
+    if (!topology.isBuiltIn())
+        model->setTopology(topology);
+    const int highestVertex = topology.vertexCount - 1;
+    source = new LCDRange(tr("SOURCE"));
+    source->setRange(0, highestVertex);
+    destination = new LCDRange(tr("DESTINATION"));
+    destination->setRange(0, highestVertex);
     auto *load = new LCDRange(tr("TRAFFIC LOAD"));
     load->setRange(0, NetworkDisplay::HighestLoad);
 
@@ -116,8 +124,31 @@ MainBoard::MainBoard(QWidget *parent)
     source->setFocus(Qt::OtherFocusReason);
     destination->setFocus(Qt::OtherFocusReason);
 
+    if (!topology.isBuiltIn())
+        setWindowTitle(topology.name);
     newGame();
     studyWindows = new StudyWindows(this, model.get(), networkDisplay);
+    networkFiles = new NetworkCommands(this, model.get());
+    studyWindows->addMenuEntries(networkFiles->actions());
+    connect(networkFiles, &NetworkCommands::networkShown, this, &MainBoard::newGame);
+    connect(model.get(), &NetworkModel::topologyChanged, this, &MainBoard::followTopology);
+}
+
+// The controls range over the new network's vertices, the title names it and a screen reader
+// hears what was opened; the series begins again when the commands say so.
+void MainBoard::followTopology()
+{
+    const Topology &topology = model->topology();
+    source->setRange(0, topology.vertexCount - 1);
+    destination->setRange(0, topology.vertexCount - 1);
+    setWindowTitle(topology.isBuiltIn() ? QString() : topology.name);
+    const QString name = topology.isBuiltIn() ? tr("The built-in network") : topology.name;
+    const int links = topology.linkCount();
+    Announcer::announce(networkDisplay,
+        tr("%1: %2 vertices, %3.")
+            .arg(name)
+            .arg(topology.vertexCount)
+            .arg(links == 1 ? tr("1 link") : tr("%1 links").arg(links)));
 }
 
 // The windows and the view read the model, so they go before it.
@@ -151,7 +182,7 @@ void MainBoard::missed()
 
 QAction *MainBoard::command(const QString &name) const
 {
-    return studyWindows->command(name);
+    return findChild<QAction *>(name);
 }
 
 void MainBoard::newGame()

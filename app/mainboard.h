@@ -10,11 +10,14 @@
 
 #include <memory>
 
+class LCDRange;
+class NetworkCommands;
 class NetworkDisplay;
 class NetworkModel;
 class QAction;
 class QLCDNumber;
 class StudyWindows;
+class Topology;
 
 // The main window: the framed network view on the left, the control panel on the right.
 class MainBoard : public QWidget
@@ -26,11 +29,14 @@ public:
     static constexpr QRect StartingGeometry {100, 100, 800, 560};
     static constexpr int TrialsPerSeries = Routing::TrialsPerSeries;
 
+    // The window on the built-in network, or on the given one.
     explicit MainBoard(QWidget *parent = nullptr);
+    explicit MainBoard(const Topology &topology, QWidget *parent = nullptr);
     ~MainBoard() override;
 
-    // The action of a study command by its name ("searchSteps", "savePicture", ...), or none.
+    // The action of a command by its name ("searchSteps", "openNetwork", ...), or none.
     QAction *command(const QString &name) const;
+    NetworkCommands *networkCommands() const { return networkFiles; }
 
 protected slots:
     // Starts a search and counts it, unless the series is over or a search is running.
@@ -44,10 +50,14 @@ protected slots:
 
 private:
     void showTrialsLeft(int trials);
+    void followTopology();
 
     // Made first and gone last: the view and the windows read it.
     std::unique_ptr<NetworkModel> model;
     QLCDNumber *trialLeft = nullptr;
+    LCDRange *source = nullptr;
+    LCDRange *destination = nullptr;
     NetworkDisplay *networkDisplay = nullptr;
     StudyWindows *studyWindows = nullptr;
+    NetworkCommands *networkFiles = nullptr;
 };

@@ -205,6 +205,13 @@ void StudyWindows::showContextMenu(QPoint position)
     menu->popup(view->mapToGlobal(position));
 }
 
+void StudyWindows::addMenuEntries(const QList<QAction *> &actions)
+{
+    auto *separator = new QAction(this);
+    separator->setSeparator(true);
+    menuEntries << separator << actions;
+}
+
 QAction *StudyWindows::command(const QString &name) const
 {
     for (QAction *action : menuEntries) {

@@ -33,6 +33,8 @@ public:
     const SeriesLog &seriesLog() const;
     // The action of a command by its name ("searchSteps", "savePicture", ...), or none.
     QAction *command(const QString &name) const;
+    // Further commands for the drawing's context menu, after a separator.
+    void addMenuEntries(const QList<QAction *> &actions);
 
 public slots:
     void showSearchSteps();

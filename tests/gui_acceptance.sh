@@ -67,3 +67,44 @@ echo "restart began a new series"
 
 quit_with_ctrl_q
 echo "Ctrl+Q ended the program with exit code 0"
+
+# A network of one's own, named on the command line: the six routers of the textbooks' example,
+# undirected as NetworkX writes it, each router named by its id.
+cat >"$work/textbook.graphml" <<'GRAPHML'
+<?xml version='1.0' encoding='utf-8'?>
+<graphml xmlns="http://graphml.graphdrawing.org/xmlns">
+  <key id="d0" for="edge" attr.name="weight" attr.type="long" />
+  <graph edgedefault="undirected">
+    <node id="u" /><node id="v" /><node id="w" /><node id="x" /><node id="y" /><node id="z" />
+    <edge source="u" target="v"><data key="d0">2</data></edge>
+    <edge source="u" target="x"><data key="d0">1</data></edge>
+    <edge source="u" target="w"><data key="d0">5</data></edge>
+    <edge source="v" target="x"><data key="d0">2</data></edge>
+    <edge source="v" target="w"><data key="d0">3</data></edge>
+    <edge source="x" target="w"><data key="d0">3</data></edge>
+    <edge source="x" target="y"><data key="d0">1</data></edge>
+    <edge source="w" target="y"><data key="d0">1</data></edge>
+    <edge source="w" target="z"><data key="d0">5</data></edge>
+    <edge source="y" target="z"><data key="d0">2</data></edge>
+  </graph>
+</graphml>
+GRAPHML
+: >"$work/out"
+"$app" "$work/textbook.graphml" >"$work/out" 2>"$work/err" &
+app_pid=$!
+window=$(focus_window)
+xprop -id "$window" _NET_WM_NAME WM_NAME | grep -q textbook || fail "the title does not name the network"
+: >"$expected_output"
+xdotool key Right Right Right Right Return # destination 1 to 5, vertex z
+report 0 5 4 >>"$expected_output"
+wait_for_output
+quit_with_ctrl_q
+echo "netroute FILE searched the file's network: u to z costs 4"
+
+# A file that makes no network is refused on standard error with status 2, and no window opens.
+sed 's/target="v"/target="u"/' "$work/textbook.graphml" >"$work/bad.graphml"
+status=0
+timeout 10 "$app" "$work/bad.graphml" >"$work/out" 2>"$work/err" || status=$?
+[ "$status" -eq 2 ] || fail "a bad file gave exit status $status"
+grep -q 'bad.graphml, line 6.*itself' "$work/err" || fail "unexpected message: $(cat "$work/err")"
+echo "a bad file was refused: $(cat "$work/err")"

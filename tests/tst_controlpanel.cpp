@@ -183,10 +183,11 @@ void ControlPanelTest::controlColumn()
         QCOMPARE(action->shortcutContext(), Qt::WindowShortcut);
         shortcuts << action->shortcut().toString();
     }
-    // The panel's own keys, then those of the windows that study the searches.
+    // The panel's own keys, then those of the windows that study the searches, then those that
+    // choose the network.
     QCOMPARE(shortcuts,
         QStringList({"Enter", "Return", "Ctrl+Q", "Ctrl+T", "Ctrl+L", "Ctrl+H", "Ctrl+E", "Ctrl+C",
-            "Ctrl+S"}));
+            "Ctrl+S", "Ctrl+Alt+O", "Ctrl+Alt+B", "Ctrl+Alt+S"}));
 }
 
 void ControlPanelTest::twoWayBinding()

@@ -1,8 +1,11 @@
 // SPDX-FileCopyrightText: The netroute developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "lcdrange.h"
 #include "mainboard.h"
+#include "networkcommands.h"
 #include "networkdisplay.h"
+#include "networkmodel.h"
 
 #include <QFrame>
 #include <QGridLayout>
@@ -21,6 +24,7 @@ private slots:
     void framedView();
     void onlyTheViewWidens();
     void ctrlQEndsTheEventLoop();
+    void openingANetwork();
 
 private:
     MainBoard *board = nullptr;
@@ -89,6 +93,59 @@ void MainWindowTest::ctrlQEndsTheEventLoop()
     QTimer::singleShot(5000, qApp, [] { QCoreApplication::exit(1); }); // guard against a hang
     QCOMPARE(QCoreApplication::exec(), 0);
     QVERIFY(!board->isVisible());
+}
+
+// Opening a network begins a new series on it, with nothing of the old one kept; a file that
+// makes no network changes nothing.
+void MainWindowTest::openingANetwork()
+{
+    QTemporaryDir folder;
+    const auto writeFile = [&folder](const QString &name, const QByteArray &edges) {
+        QFile file(folder.filePath(name));
+        const bool written = file.open(QIODevice::WriteOnly)
+            && file.write("<graphml xmlns=\"http://graphml.graphdrawing.org/xmlns\">"
+                          "<graph edgedefault=\"undirected\"><node id=\"u\"/><node id=\"v\"/>"
+                          "<node id=\"w\"/>"
+                   + edges + "</graph></graphml>")
+                > 0;
+        return written ? file.fileName() : QString();
+    };
+    const QString good = writeFile(QStringLiteral("three.graphml"),
+        "<edge source=\"u\" target=\"v\"/><edge source=\"v\" target=\"w\"/>");
+    const QString bad
+        = writeFile(QStringLiteral("bad.graphml"), "<edge source=\"u\" target=\"u\"/>");
+    QVERIFY(!good.isEmpty() && !bad.isEmpty());
+
+    auto *view = board->findChild<NetworkDisplay *>();
+    NetworkModel &model = view->model();
+    const QList<LCDRange *> sliders = board->findChildren<LCDRange *>();
+    QCOMPARE(sliders.size(), 3);
+    sliders[1]->setValue(19);
+    QTest::keyClick(board, Qt::Key_Return);
+    QTRY_VERIFY(model.hasCycleRun());
+    QCOMPARE(model.trialsLeft(), 9);
+
+    NetworkCommands *commands = board->networkCommands();
+    QCOMPARE(commands->openFile(good), QString());
+    QCOMPARE(model.topology().vertexCount, 3);
+    QCOMPARE(model.destination(), 2);
+    QCOMPARE(sliders[1]->value(), 2);
+    sliders[0]->setValue(19);
+    QCOMPARE(model.source(), 2);
+    QCOMPARE(model.trialsLeft(), 10);
+    QVERIFY(!model.hasCycleRun());
+    QCOMPARE(model.usableLinks().recordCount(), 0);
+    QCOMPARE(view->elementCount(), 3 + 4);
+    QCOMPARE(board->windowTitle(), QStringLiteral("three"));
+
+    const QString refusal = commands->openFile(bad);
+    QVERIFY2(refusal.contains(QLatin1String("bad.graphml")), qPrintable(refusal));
+    QCOMPARE(model.topology().vertexCount, 3);
+    QCOMPARE(board->windowTitle(), QStringLiteral("three"));
+
+    commands->showBuiltIn();
+    QCOMPARE(view->elementCount(), NetworkDisplay::ElementCount);
+    QVERIFY(board->windowTitle().isEmpty());
 }
 
 QTEST_MAIN(MainWindowTest)
