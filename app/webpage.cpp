@@ -4,6 +4,7 @@
 #include "webpage.h"
 
 #include "mainboard.h"
+#include "networkcommands.h"
 
 #include <QAction>
 #include <QGuiApplication>
@@ -42,11 +43,46 @@ bool command(const std::string &name)
     return true;
 }
 
+NetworkCommands *networkCommands()
+{
+    MainBoard *board = servedBoard();
+    return board ? board->networkCommands() : nullptr;
+}
+
+// The page opens the network a link names (?network=PATH, fetched by the page) or carries
+// (#network=TEXT); each returns why it could not, or an empty string.
+std::string openNetworkFile(const std::string &name, const std::string &content)
+{
+    NetworkCommands *commands = networkCommands();
+    if (!commands)
+        return "netroute has ended";
+    return commands->openContent(QByteArray::fromStdString(content), QString::fromStdString(name))
+        .toStdString();
+}
+
+std::string openNetworkLink(const std::string &text)
+{
+    NetworkCommands *commands = networkCommands();
+    if (!commands)
+        return "netroute has ended";
+    return commands->openLink(QString::fromStdString(text)).toStdString();
+}
+
+// The text of a link to the page that carries the network shown.
+std::string networkLink()
+{
+    NetworkCommands *commands = networkCommands();
+    return commands ? commands->link().toStdString() : std::string();
+}
+
 } // namespace
 
 EMSCRIPTEN_BINDINGS(netroute)
 {
     emscripten::function("netrouteCommand", &command);
+    emscripten::function("netrouteOpenNetworkFile", &openNetworkFile);
+    emscripten::function("netrouteOpenNetworkLink", &openNetworkLink);
+    emscripten::function("netrouteNetworkLink", &networkLink);
 }
 
 void WebPage::serve(MainBoard *board)
