@@ -5,6 +5,7 @@
 // every other (2,450 links), as the program writes it.
 
 #include "networkfile.h"
+#include "testnetworks.h"
 
 #include <benchmark/benchmark.h>
 
@@ -12,17 +13,7 @@ namespace {
 
 QByteArray largestNetwork()
 {
-    QList<Topology::Vertex> vertices;
-    for (int v = 0; v < Routing::MostVertices; ++v)
-        vertices.append({static_cast<float>(v % 10), static_cast<float>(v / 10), {}});
-    QList<Topology::LinkEnds> links;
-    for (int a = 0; a < Routing::MostVertices; ++a) {
-        for (int b = 0; b < Routing::MostVertices; ++b) {
-            if (a != b)
-                links.append({a, b, (a * 7 + b * 13) % (Routing::HighestWeight + 1)});
-        }
-    }
-    return NetworkFile::toGraphML(Topology(QStringLiteral("largest"), vertices, links));
+    return NetworkFile::toGraphML(TestNetworks::largest());
 }
 
 void readLargest(benchmark::State &state)

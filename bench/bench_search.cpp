@@ -13,6 +13,7 @@
 #include "practiceset.h"
 #include "searchoracle.h"
 #include "searchsimulator.h"
+#include "testnetworks.h"
 
 #include <QApplication>
 #include <QRandomGenerator>
@@ -37,6 +38,7 @@ struct Case
 };
 const Case Reached {19, 0};
 const Case Unreached {5, 40};
+constexpr int LargestLoad = 20;
 
 std::unique_ptr<NetworkDisplay> makeView(const Case &c, bool aged)
 {
@@ -119,6 +121,49 @@ void oracle(benchmark::State &state, Case c, bool aged)
         benchmark::DoNotOptimize(oracleShortestPath(input));
 }
 
+// The largest network, its cycles with the random effect on against its bare search: every
+// link passes at load 20, and 0 to 49 is searched.
+std::unique_ptr<NetworkModel> largestModel()
+{
+    auto model = std::make_unique<NetworkModel>();
+    model->setTopology(TestNetworks::largest());
+    model->setDestination(Routing::MostVertices - 1);
+    model->setLoad(LargestLoad);
+    model->setRandomEffect(true);
+    return model;
+}
+
+void largestSearch(benchmark::State &state)
+{
+    auto model = largestModel();
+    CoutCapture discard;
+    model->runCycle();
+    for (auto _ : state) {
+        model->findShortestPath(0, Routing::MostVertices - 1);
+        discard.clear();
+    }
+}
+
+void largestCycle(benchmark::State &state)
+{
+    auto model = largestModel();
+    CoutCapture discard;
+    for (auto _ : state) {
+        model->runCycle();
+        discard.clear();
+    }
+}
+
+// The routing core's cycle on the largest network, as the load sweep runs it.
+void largestCoreCycle(benchmark::State &state)
+{
+    auto model = largestModel();
+    SearchSimulator simulator(*model);
+    QRandomGenerator draws(1);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(simulator.run(LargestLoad, draws));
+}
+
 // Remembers each benchmark's time per iteration so the ratios can be printed at the end.
 class RecordingReporter : public benchmark::ConsoleReporter
 {
@@ -160,6 +205,9 @@ BENCHMARK_CAPTURE(oracle, reached_fresh, Reached, false);
 BENCHMARK_CAPTURE(oracle, unreached_fresh, Unreached, false)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(oracle, reached_after10000, Reached, true)->Unit(benchmark::kMicrosecond);
 BENCHMARK(practiceSet)->Unit(benchmark::kMicrosecond);
+BENCHMARK(largestSearch)->Unit(benchmark::kMicrosecond);
+BENCHMARK(largestCycle)->Unit(benchmark::kMicrosecond);
+BENCHMARK(largestCoreCycle)->Unit(benchmark::kMicrosecond);
 // The reference on the aged unreachable case walks 30,000-entry lists a million times: hours.
 
 int main(int argc, char **argv)
@@ -188,5 +236,7 @@ int main(int argc, char **argv)
     ratio("searchRecorded/unreached_fresh", "search/unreached_fresh");
     ratio("coreCycle/reached_random", "search/reached_fresh");
     ratio("coreCycle/unreached_random", "search/unreached_fresh");
+    ratio("largestCycle", "largestSearch");
+    ratio("largestCoreCycle", "largestSearch");
     return 0;
 }

@@ -10,6 +10,7 @@
 
 #include "loadsweep.h"
 #include "networkmodel.h"
+#include "testnetworks.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -36,25 +37,10 @@ std::unique_ptr<NetworkModel> makeModel(bool randomEffect)
     return model;
 }
 
-Topology completeNetwork()
-{
-    QRandomGenerator weights(1);
-    QList<Topology::Vertex> vertices;
-    QList<Topology::LinkEnds> links;
-    for (int v = 0; v < Routing::MostVertices; ++v) {
-        vertices.append({float(v % 10) * 60, float(v / 10) * 60, {}});
-        for (int w = 0; w < Routing::MostVertices; ++w) {
-            if (w != v)
-                links.append({v, w, int(weights.bounded(Routing::HighestWeight + 1))});
-        }
-    }
-    return Topology(QStringLiteral("complete"), vertices, links);
-}
-
 void sweepComplete(benchmark::State &state)
 {
     NetworkModel model;
-    model.setTopology(completeNetwork());
+    model.setTopology(TestNetworks::largest());
     model.setDestination(Routing::MostVertices - 1);
     model.setRandomEffect(true);
     std::cout.setstate(std::ios::failbit);

@@ -25,7 +25,10 @@ Explanations::Explanations(const NetworkModel &model)
 
 QString Explanations::vertexName(int vertex) const
 {
-    return tr("Vertex %1").arg(vertex);
+    const QString &label = model.topology().labels[vertex];
+    if (label.isEmpty())
+        return tr("Vertex %1").arg(vertex);
+    return tr("Vertex %1 (%2)").arg(vertex).arg(label);
 }
 
 QString Explanations::linkName(int source, const Link &link) const

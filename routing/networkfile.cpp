@@ -647,9 +647,7 @@ QStringList NetworkFile::exampleFolders()
         folders << program.filePath(QStringLiteral("networks"))
                 << QDir::cleanPath(program.filePath(QStringLiteral(NETROUTE_NETWORKS_FROM_BINARY)));
     }
-#ifdef NETROUTE_SOURCE_NETWORKS
-    folders << QStringLiteral(NETROUTE_SOURCE_NETWORKS);
-#endif
+    folders << QStringLiteral(":/networks"); // built in
     return folders;
 }
 

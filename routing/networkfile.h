@@ -45,7 +45,7 @@ public:
     static void fitToDrawing(QList<Topology::Vertex> &vertices, bool positioned);
 
     // Where the example networks are looked up, most particular first: beside the program (as
-    // the Windows zip has them), installed, and the source tree.
+    // the Windows zip has them), installed, and those built into the program.
     static QStringList exampleFolders();
     // The example files of the first folder that has any, sorted.
     static QStringList examples();

@@ -5,6 +5,7 @@
 
 #include "topology.h"
 
+#include <QRandomGenerator>
 #include <QStringList>
 #include <QTest>
 
@@ -47,6 +48,23 @@ inline Topology make(const QString &name)
         }
     }
     return Topology(name, vertices, links);
+}
+
+// The largest network the program takes: every ordered pair of its most vertices linked (2,450
+// links), weights drawn 0 to 99 from a fixed seed, vertices on a grid.
+inline Topology largest()
+{
+    QRandomGenerator weights(1);
+    QList<Topology::Vertex> vertices;
+    QList<Topology::LinkEnds> links;
+    for (int v = 0; v < Routing::MostVertices; ++v) {
+        vertices.append({float(v % 10) * 60, float(v / 10) * 60, {}});
+        for (int w = 0; w < Routing::MostVertices; ++w) {
+            if (w != v)
+                links.append({v, w, int(weights.bounded(Routing::HighestWeight + 1))});
+        }
+    }
+    return Topology(QStringLiteral("largest"), vertices, links);
 }
 
 } // namespace TestNetworks
