@@ -4,6 +4,7 @@
 // The routing core on its own: no application object, no widget, linked without Qt Widgets.
 
 #include "coutcapture.h"
+#include "loadrules.h"
 #include "networkmodel.h"
 #include "scripteddraws.h"
 #include "searchoracle.h"
@@ -36,6 +37,7 @@ private slots:
     void initTestCase() { ScriptedDraws::install(); }
     void cycleAgreesWithOracle_data();
     void cycleAgreesWithOracle();
+    void randomNetworksAgreeWithOracle();
 };
 
 void RoutingTest::cycleAgreesWithOracle_data()
@@ -107,6 +109,68 @@ void RoutingTest::cycleAgreesWithOracle()
         QCOMPARE(simulated.cost, search.distance[destination]);
         QCOMPARE(simulated.path.first(), source);
         QCOMPARE(simulated.path.last(), destination);
+    }
+}
+
+// Networks of 2 to 50 vertices with random links, weights, loads and draws: each of a few
+// cycles on a network against the reference search on the links the model let pass.
+void RoutingTest::randomNetworksAgreeWithOracle()
+{
+    QRandomGenerator random(20261210);
+    constexpr int Networks = 300;
+    for (int round = 0; round < Networks; ++round) {
+        const int n
+            = static_cast<int>(random.bounded(Routing::FewestVertices, Routing::MostVertices + 1));
+        const int density = static_cast<int>(random.bounded(1, 100)); // percent of pairs linked
+        QList<Topology::Vertex> vertices(n);
+        QList<Topology::LinkEnds> links;
+        for (int v = 0; v < n; ++v) {
+            for (int w = 0; w < n; ++w) {
+                if (v != w && static_cast<int>(random.bounded(100)) < density)
+                    links.append(
+                        {v, w, static_cast<int>(random.bounded(Routing::HighestWeight + 1))});
+            }
+        }
+        NetworkModel model;
+        model.setTopology(Topology(QStringLiteral("random"), vertices, links));
+        model.setSource(static_cast<int>(random.bounded(n)));
+        model.setDestination(static_cast<int>(random.bounded(n)));
+        const bool randomEffect = random.bounded(2) == 1;
+        model.setRandomEffect(randomEffect);
+        // Every draw of a cycle is the same, so every link has the factor drawn last: the
+        // links that pass are all or none, and stay usable once they passed.
+        std::vector<std::vector<Link>> passed(n);
+        bool linksPassed = false;
+        for (int cycle = 0; cycle < 3; ++cycle) {
+            ScriptedDraws::fallback = randomEffect ? static_cast<int>(random.bounded(32768)) : -1;
+            model.setLoad(static_cast<int>(random.bounded(Routing::LoadLimit)));
+            CoutCapture output;
+            const SearchRecord::Cycle kind = model.runCycle();
+            if (passed[0].empty()
+                && LoadRules::passesLoadTest(model.load(), model.randomFactor())) {
+                for (const Topology::LinkEnds &link : links)
+                    passed[link.source].push_back({link.target, float(link.weight), 1});
+            }
+            if (kind != SearchRecord::Searched)
+                continue;
+            OracleInput input;
+            input.vertexCount = n;
+            input.activeLinks = passed;
+            input.trafficLoad = model.load();
+            input.randomFactor = model.randomFactor();
+            input.source = model.source();
+            input.destination = model.destination();
+            const OracleResult expected = oracleShortestPath(input);
+            const QByteArray where
+                = QStringLiteral("network %1, cycle %2").arg(round).arg(cycle).toLatin1();
+            for (int v = 0; v < n; ++v) {
+                QVERIFY2(model.search().distance[v] == expected.distance[v], where.constData());
+                QVERIFY2(
+                    model.search().predecessor[v] == expected.predecessor[v], where.constData());
+            }
+            QVERIFY2(model.search().searchSteps == expected.searchSteps, where.constData());
+            QVERIFY2(output.text() == expected.report, where.constData());
+        }
     }
 }
 
