@@ -511,6 +511,9 @@ NetworkFile::ReadResult NetworkFile::read(const QString &path)
         return refused(name, {}, tr("the file does not exist"));
     if (info.isDir())
         return refused(name, {}, tr("this is a folder, not a file"));
+    // A pipe or a device could keep the reader waiting, or never end.
+    if (!info.isFile())
+        return refused(name, {}, tr("this is not a file that can be read as a whole"));
     if (info.size() > LargestFile) {
         return refused(name, {},
             tr("the file is larger than %1 MiB, the most a network file may have")

@@ -646,9 +646,8 @@ void StudyWindowsTest::contextMenuPopsUp()
     QVERIFY(menu);
     QList<QAction *> entries = menu->actions();
     // Every entry is also a command of the window, except the submenu of examples.
-    entries.removeIf([](const QAction *action) {
-        return action->isSeparator() || action->menu<QMenu *>();
-    });
+    entries.removeIf(
+        [](const QAction *action) { return action->isSeparator() || action->menu<QMenu *>(); });
     QCOMPARE(entries, board.actions());
     QAction *steps = entries.first();
     QCOMPARE(steps->text(), QStringLiteral("Search steps"));
