@@ -28,6 +28,7 @@ NetworkDisplay::NetworkDisplay(NetworkModel *model, QWidget *parent)
     , searchTimer(new QTimer(this))
 {
     connect(searchTimer, &QTimer::timeout, this, &NetworkDisplay::moveShot);
+    activeLinkCount = network->topology().linkCount(); // the model may show any network
 
     QColor background;
     background.setRgb(210, 240, 220, 220);
