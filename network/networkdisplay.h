@@ -149,19 +149,19 @@ private:
     int vertexAt(QPointF point) const;
     int labelAt(QPointF point) const;
     int lineAt(QPointF point) const;
-    QRectF labelRect(int source, const Link &link) const;
+    QRectF labelRect(int source, Link link) const;
     const Link *linkOf(int element, int *source) const;
     void explanationsChanged();
 
     // Painting
-    QString linkLabel(const Link &link) const;
-    LinkGeometry linkGeometry(int source, const Link &link) const;
+    QString linkLabel(Link link) const;
+    LinkGeometry linkGeometry(int source, Link link) const;
     QRectF vertexDisc(int vertex) const;
     Outcome takeOutcome();
     void forgetShownOutcome();
     QStringList outcomeSentences(Outcome outcome) const;
     QString gameOverSentence() const;
-    bool isSaturated(const Link &link) const;
+    bool isSaturated(Link link) const;
     QString linkCaption() const;
     QString linkCountText(int active) const;
     QList<int> pathBack() const;
@@ -175,7 +175,7 @@ private:
     void announce(const QStringList &news);
     void drawNetwork(QPainter &painter);
     void drawShown(QPainter &painter);
-    void drawLink(QPainter &painter, int source, const Link &link);
+    void drawLink(QPainter &painter, int source, Link link);
     void drawVertices(QPainter &painter);
     void drawLabel(QPainter &painter, int vertex);
     void drawCaption(QPainter &painter);

@@ -91,7 +91,7 @@ QRect NetworkDisplay::elementRect(int element) const
 }
 
 // Where a link's label text is drawn: its baseline starts at the label point.
-QRectF NetworkDisplay::labelRect(int source, const Link &link) const
+QRectF NetworkDisplay::labelRect(int source, Link link) const
 {
     return QRectF(fontMetrics().boundingRect(linkLabel(link)))
         .translated(linkGeometry(source, link).label);

@@ -37,7 +37,7 @@ NetworkGeometry::NetworkGeometry(const Topology &topology)
     : topology(topology)
 { }
 
-NetworkGeometry::LinkGeometry NetworkGeometry::link(int source, const Link &link) const
+NetworkGeometry::LinkGeometry NetworkGeometry::link(int source, Link link) const
 {
     const bool forward = source < link.target;
     const int t = link.target;

@@ -145,22 +145,22 @@ void NetworkDisplay::drawNetwork(QPainter &painter)
     drawHighlight(painter, network->destination(), Qt::darkCyan, DestinationBrushColor);
 }
 
-bool NetworkDisplay::isSaturated(const Link &link) const
+bool NetworkDisplay::isSaturated(Link link) const
 {
     return LoadRules::isSaturated(network->load(), link);
 }
 
-QString NetworkDisplay::linkLabel(const Link &link) const
+QString NetworkDisplay::linkLabel(Link link) const
 {
     return Explanations(*network).linkLabel(link);
 }
 
-NetworkDisplay::LinkGeometry NetworkDisplay::linkGeometry(int source, const Link &link) const
+NetworkDisplay::LinkGeometry NetworkDisplay::linkGeometry(int source, Link link) const
 {
     return geometry.link(source, link);
 }
 
-void NetworkDisplay::drawLink(QPainter &painter, int source, const Link &link)
+void NetworkDisplay::drawLink(QPainter &painter, int source, Link link)
 {
     const bool saturated = isSaturated(link);
     if (saturated)

@@ -31,7 +31,7 @@ QString Explanations::vertexName(int vertex) const
     return tr("Vertex %1 (%2)").arg(vertex).arg(label);
 }
 
-QString Explanations::linkName(int source, const Link &link) const
+QString Explanations::linkName(int source, Link link) const
 {
     return tr("Link %1 to %2").arg(source).arg(link.target);
 }
@@ -74,7 +74,7 @@ QString Explanations::vertex(int vertex) const
     return lines.join(QLatin1Char('\n'));
 }
 
-QString Explanations::link(int source, const Link &link) const
+QString Explanations::link(int source, Link link) const
 {
     const int load = model.load();
     const float factor = model.randomFactor();
@@ -106,7 +106,7 @@ QString Explanations::link(int source, const Link &link) const
     return lines.join(QLatin1Char('\n'));
 }
 
-QString Explanations::labelLine(int load, const Link &link)
+QString Explanations::labelLine(int load, Link link)
 {
     const QString weight = QString::number(std::trunc(link.weight));
     const QString labelSum = tr("%1 + %2 × %3 = %4")
@@ -136,7 +136,7 @@ QString Explanations::loadTestLine(int load, float factor, bool cycleRan)
         .arg(number(factor), number(LoadRules::loadTestSum(load, factor)), verdict);
 }
 
-QString Explanations::searchCostLine(int load, float factor, const Link &record)
+QString Explanations::searchCostLine(int load, float factor, Link record)
 {
     const QString priced = tr("%1 × %2 + %3 = %4")
                                .arg(load)
@@ -150,7 +150,7 @@ QString Explanations::searchCostLine(int load, float factor, const Link &record)
     return tr("Search cost, load times factor plus weight: %1.").arg(priced);
 }
 
-QString Explanations::linkLabel(const Link &link) const
+QString Explanations::linkLabel(Link link) const
 {
     return LoadRules::isSaturated(model.load(), link)
         ? tr("NoLink")

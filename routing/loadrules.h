@@ -16,13 +16,13 @@ double loadTestSum(int load, float factor);
 bool passesLoadTest(int load, float factor);
 
 // Load times factor plus weight, before the highest-load rule.
-double pricedCost(int load, float factor, const Link &link);
+double pricedCost(int load, float factor, Link link);
 // The priced cost, or the unreachable distance when it is above the highest load.
-double searchCost(int load, float factor, const Link &link);
-bool isLeftOut(int load, float factor, const Link &link);
+double searchCost(int load, float factor, Link link);
+bool isLeftOut(int load, float factor, Link link);
 
 // Whole weight plus whole factor times load; wide enough for any load.
-qint64 labelLoad(int load, const Link &link);
-bool isSaturated(int load, const Link &link);
+qint64 labelLoad(int load, Link link);
+bool isSaturated(int load, Link link);
 
 } // namespace LoadRules

@@ -28,16 +28,16 @@ constexpr int EntityExpansionLimit = 256;
 constexpr int WriterIndent = 2;
 constexpr double Hundredths = 100;
 // The weight of an edge that states none, as NetworkX and igraph take it.
-const QString UnstatedWeight = QStringLiteral("1");
+constexpr QLatin1StringView UnstatedWeight("1");
 
-const QString GraphMLNamespace = QStringLiteral("http://graphml.graphdrawing.org/xmlns");
+constexpr QLatin1StringView GraphMLNamespace("http://graphml.graphdrawing.org/xmlns");
 
 // The attribute names this program reads and writes; the written keys take them as ids too.
-const QString WeightName = QStringLiteral("weight");
-const QString LabelName = QStringLiteral("label");
-const QString OtherLabelName = QStringLiteral("name");
-const QString XName = QStringLiteral("x");
-const QString YName = QStringLiteral("y");
+constexpr QLatin1StringView WeightName("weight");
+constexpr QLatin1StringView LabelName("label");
+constexpr QLatin1StringView OtherLabelName("name");
+constexpr QLatin1StringView XName("x");
+constexpr QLatin1StringView YName("y");
 
 // Where something is in the file; line 0 when it is nowhere in particular.
 struct Place
@@ -73,7 +73,7 @@ struct EdgeEntry
     Place place;
 };
 
-QString located(const QString &fileName, const Place &place, const QString &what)
+QString located(const QString &fileName, Place place, const QString &what)
 {
     if (place.line <= 0)
         return QStringLiteral("%1: %2").arg(fileName, what);
@@ -86,7 +86,7 @@ QString located(const QString &fileName, const Place &place, const QString &what
         .arg(what);
 }
 
-NetworkFile::ReadResult refused(const QString &fileName, const Place &place, const QString &what)
+NetworkFile::ReadResult refused(const QString &fileName, Place place, const QString &what)
 {
     return {std::nullopt, located(fileName, place, what)};
 }
@@ -189,7 +189,7 @@ private:
     bool readNodeData(NodeEntry &node);
     bool readEdge(bool directedByDefault);
     const Key *keyOf(bool forNodes) const;
-    bool fail(const QString &what, std::optional<Place> place = std::nullopt);
+    bool fail(const QString &what, const std::optional<Place> &place = std::nullopt);
     Place here() const { return {xml.lineNumber(), 0}; }
 
     NetworkFile::ReadResult network();
@@ -211,7 +211,7 @@ private:
 };
 
 // Where the reader is, unless told otherwise.
-bool GraphMLReader::fail(const QString &what, std::optional<Place> place)
+bool GraphMLReader::fail(const QString &what, const std::optional<Place> &place)
 {
     if (error.isEmpty())
         error = located(fileName, place.value_or(here()), what);

@@ -16,6 +16,8 @@ constexpr int Level = 9;
 
 constexpr char NameEnd = '\n'; // the network's name goes first, on a line of its own
 constexpr int LongestName = 100;
+constexpr qsizetype MostNameBytes
+    = qsizetype {4} * LongestName; // UTF-8 takes up to four bytes a character
 
 } // namespace
 
@@ -35,12 +37,12 @@ NetworkFile::ReadResult NetworkLink::decode(const QString &text)
         text.trimmed().toLatin1(), Encoding | QByteArray::AbortOnBase64DecodingErrors);
     if (!packed || packed.decoded.size() <= SizeHeader)
         return refused(tr("the link is cut off or was changed"));
-    const quint32 size = qFromBigEndian<quint32>(packed.decoded.constData());
+    const auto size = qFromBigEndian<quint32>(packed.decoded.constData());
     if (size > NetworkFile::LargestFile)
         return refused(tr("the network is larger than a file may be"));
     const QByteArray named = qUncompress(packed.decoded);
     const qsizetype nameEnd = named.indexOf(NameEnd);
-    if (named.size() != static_cast<qsizetype>(size) || nameEnd < 0 || nameEnd > 4 * LongestName)
+    if (named.size() != static_cast<qsizetype>(size) || nameEnd < 0 || nameEnd > MostNameBytes)
         return refused(tr("the link is cut off or was changed"));
     QString name = QString::fromUtf8(named.left(nameEnd)).left(LongestName);
     if (name.isEmpty())

@@ -138,7 +138,7 @@ void makeStepQuestion(QRandomGenerator &generator, Topology &topology, PracticeQ
 
 // Whether the float the program computes with decides the question's rule as the two-decimal
 // factor the question states does.
-bool statedFactorAgrees(const PracticeQuestion &question, const Link &link)
+bool statedFactorAgrees(const PracticeQuestion &question, Link link)
 {
     const int load = question.load;
     const int k = question.factorHundredths;

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 #include <iterator>
+#include <utility>
 
 namespace {
 
@@ -87,8 +88,8 @@ Topology::Topology()
     }
 }
 
-Topology::Topology(const QString &name, const QList<Vertex> &vertices, const QList<LinkEnds> &links)
-    : name(name)
+Topology::Topology(QString name, const QList<Vertex> &vertices, const QList<LinkEnds> &links)
+    : name(std::move(name))
     , vertexCount(static_cast<int>(vertices.size()))
     , builtIn(false)
 {
@@ -129,7 +130,7 @@ Topology &Topology::operator=(const Topology &other)
 
 Topology::~Topology() = default;
 
-QString Topology::checkLink(const LinkEnds &link, int vertexCount)
+QString Topology::checkLink(LinkEnds link, int vertexCount)
 {
     const auto isVertex = [vertexCount](int v) { return v >= 0 && v < vertexCount; };
     if (!isVertex(link.source) || !isVertex(link.target)) {
@@ -167,10 +168,10 @@ QString Topology::check(const QList<Vertex> &vertices, const QList<LinkEnds> &li
     }
     std::vector<bool> joined(static_cast<size_t>(count * count), false);
     for (const LinkEnds &link : links) {
-        const QString problem = checkLink(link, count);
+        QString problem = checkLink(link, count);
         if (!problem.isEmpty())
             return problem;
-        const size_t pair = static_cast<size_t>(link.source * count + link.target);
+        const auto pair = static_cast<size_t>(link.source) * count + link.target;
         if (joined[pair]) {
             return tr("the link from %1 to %2 is given twice").arg(link.source).arg(link.target);
         }

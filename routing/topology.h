@@ -41,7 +41,7 @@ public:
     // The built-in network.
     Topology();
     // Any network that check() accepts.
-    Topology(const QString &name, const QList<Vertex> &vertices, const QList<LinkEnds> &links);
+    Topology(QString name, const QList<Vertex> &vertices, const QList<LinkEnds> &links);
     // Copies hold links of their own.
     Topology(const Topology &other);
     Topology &operator=(const Topology &other);
@@ -50,7 +50,7 @@ public:
     // Why these vertices and links make no network, in a learner's words, or empty when they do.
     static QString check(const QList<Vertex> &vertices, const QList<LinkEnds> &links);
     // What is wrong with one link among the given ones before it, or empty.
-    static QString checkLink(const LinkEnds &link, int vertexCount);
+    static QString checkLink(LinkEnds link, int vertexCount);
 
     // The built-in network has no name; a network of one's own is named after its file.
     QString name;

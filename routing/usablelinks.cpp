@@ -3,7 +3,7 @@
 
 #include "usablelinks.h"
 
-void UsableLinks::append(int source, const Link &link)
+void UsableLinks::append(int source, Link link)
 {
     const bool leadsToVertex = link.target >= 0 && link.target < Routing::VertexCapacity;
     if (firstOnly && (!leadsToVertex || firsts[source][link.target]))

@@ -25,7 +25,7 @@ public:
     UsableLinks(const UsableLinks &) = delete;
     UsableLinks &operator=(const UsableLinks &) = delete;
 
-    void append(int source, const Link &link);
+    void append(int source, Link link);
     // Forgets every link, as for another network.
     void clear();
     const Link *first(int from, int to) const { return firsts[from][to]; }

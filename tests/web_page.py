@@ -8,7 +8,8 @@ as a one-page PDF; its Search steps, Load sweep and Practice buttons open those 
 the screen (the plot drawn) and their title bars close them; F6, the arrows and Return reach the
 page's buttons, and Practice is answered with keys alone; a right-click on the drawing opens the
 menu without hanging the page, and Main window brings the main window back; Ctrl+Q ends the
-program and the page says so, and no exception is logged. Exits 77 (skipped) when the site or
+program and the page says so; a page opened with ?network=FILE searches that network, so does
+the link Copy link makes, and a damaged link is refused; no exception is logged. Exits 77 (skipped) when the site or
 Chromium is missing.
 Usage: python3 web_page.py SITE_DIRECTORY [SCREENSHOT.png]"""
 
@@ -30,6 +31,7 @@ import zlib
 
 REPORT = "The shortest Distance from start 0 to destination 1 is 72"
 OUTCOME = "Path Found !! The optimal path load is 72"
+TEXTBOOK_REPORT = "The shortest Distance from start 0 to destination 1 is 2"
 COST_COLOR = (38, 139, 210)  # the Load sweep plot's cost curve
 
 
@@ -409,6 +411,42 @@ try:
                   "document.getElementById('status').textContent") or ""), 20)
     print("Ctrl+Q ended the program; the page says: "
           + page.evaluate("document.getElementById('status').textContent"))
+
+    # A network named by the page's address: a file beside the page, then the link that Copy
+    # link makes, which carries the network itself; a damaged link leaves the built-in network.
+    def open_page(url, what):
+        page.call("Page.navigate", url=url)
+        page.wait(f"the program did not start {what}",
+                  lambda: page.evaluate("document.querySelector('#screen.running') !== null"),
+                  90)
+        time.sleep(1)
+
+    def search_textbook(what):
+        reports = page.console().count(TEXTBOOK_REPORT)
+        page.click(300, 40)
+        page.click(box["x"] + 470, box["y"] + 440)
+        time.sleep(0.5)
+        page.key("Enter", "Enter", 13, text="\r")
+        page.wait(f"Return gave no report of u to v {what}",
+                  lambda: page.console().count(TEXTBOOK_REPORT) > reports, 30)
+        print(f"{what}: Return printed {TEXTBOOK_REPORT!r}")
+
+    open_page(page_url + "?network=networks/textbook.graphml", "with ?network=")
+    search_textbook("?network=networks/textbook.graphml")
+    page.evaluate("document.querySelector('[data-page=copyLink]').click()")
+    page.wait("Copy link showed no link",
+              lambda: page.evaluate("document.getElementById('link').value").startswith("http"),
+              10)
+    link = page.evaluate("document.getElementById('link').value")
+    open_page(link, "from the copied link")
+    search_textbook(f"the copied link ({len(link)} characters)")
+    # A query of its own, so that the browser loads the page anew rather than only moving to
+    # another fragment of the page it shows.
+    open_page(page_url + "?damaged#network=AAAA", "with a damaged link")
+    status = page.evaluate("document.getElementById('status').textContent")
+    if "could not be opened" not in status:
+        fail(f"a damaged link was not refused: {status!r}")
+    print(f"a damaged link was refused: {status}")
 
     if page.exceptions():
         fail(f"exceptions in the page: {page.exceptions()}")
