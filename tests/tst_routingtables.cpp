@@ -35,6 +35,10 @@ Topology network(const QString &name)
             bothWays({{0, 1, 2}, {0, 3, 1}, {0, 2, 5}, {1, 3, 2}, {1, 2, 3}, {3, 2, 3}, {3, 4, 1},
                 {2, 4, 1}, {2, 5, 5}, {4, 5, 2}})};
     }
+    if (name == "zero pair") { // 0 and 1 linked at no cost, each 5 from 4 on a route of its own
+        return {name, QList<Topology::Vertex>(5),
+            bothWays({{0, 1, 0}, {0, 2, 1}, {1, 3, 1}, {2, 4, 4}, {3, 4, 4}})};
+    }
     if (name == "three routers")
         return {name, QList<Topology::Vertex>(3), bothWays({{0, 1, 4}, {1, 2, 1}, {0, 2, 50}})};
     return {
@@ -62,6 +66,7 @@ void RoutingTablesTest::examples_data()
     QTest::addColumn<Links>("change"); // both ways, weight the new cost
     QTest::addColumn<QList<int>>("vertex0"); // cost, next hop for each destination at the start
     QTest::addColumn<int>("startRounds"); // the last round that changes anything
+    QTest::addColumn<int>("tiedHops"); // next hops unlike link state's, on routes as cheap
     // The last stage: its last round that changes anything, the round from which it agrees
     // with link state, its rounds with a route too cheap, whether it converged and the entries
     // still counting up at the cap; then the first change of its first round (vertex,
@@ -77,37 +82,43 @@ void RoutingTablesTest::examples_data()
     // u reaches z at 4 over x and y, three hops, learnt in round 2. Round 1: u to w is 4 over
     // x, which claims 3 behind a link of 1.
     QTest::newRow("textbook") << "textbook" << every << inf << cap << Links {}
-                              << QList {0, 0, 2, 1, 3, 3, 1, 3, 2, 3, 4, 3} << 2
+                              << QList {0, 0, 2, 1, 3, 3, 1, 3, 2, 3, 4, 3} << 2 << 0
                               << QList {2, 2, 0, 1, 0} << QList {0, 2, 3, 3, 1, 4};
+    // Round 2 offers 0 and 1 each other's route to 4 at the same 5: each keeps its own, where
+    // taking the lower-numbered would swap both back and forth under split horizon for ever.
+    // The search has 1 reach 4 over 0 and 2 instead, as cheap.
+    QTest::newRow("zero pair") << "zero pair" << split << inf << cap << Links {}
+                               << QList {0, 0, 0, 1, 1, 2, 1, 1, 5, 2} << 2 << 1
+                               << QList {2, 2, 0, 1, 0} << QList {0, 3, 1, 1, 0, 1};
     // x reaches z at 5 over y in round 1. Good news, x-y at 1: x and y know in round 1, z
     // (1 + y's 1 = 2) in round 2.
     const QList x {0, 0, 4, 1, 5, 1};
     QTest::newRow("good news") << "three routers" << every << inf << cap << Links {{0, 1, 1}} << x
-                               << 1 << QList {2, 2, 0, 1, 0} << QList {0, 1, 1, 0, 1, 1};
+                               << 1 << 0 << QList {2, 2, 0, 1, 0} << QList {0, 1, 1, 0, 1, 1};
     // Bad news, x-y at 60: round k gives y 1 + z's claim and z min(50, 1 + y's claim), from
     // y 4 and z 5: y = 6, 6, 8, 8, ..., z = 5, 7, 7, 9, ...; z takes x-z at 50 in round 46
     // (y's 50 + 1 is dearer), y 51 over z in round 47. Both too cheap in rounds 1 to 46.
     // Round 1: x to y is 51 over z, which claims 1 behind a link of 50.
     QTest::newRow("bad news") << "three routers" << every << inf << cap << Links {{0, 1, 60}} << x
-                              << 1 << QList {47, 47, 46, 1, 0} << QList {0, 1, 2, 1, 50, 51};
+                              << 1 << 0 << QList {47, 47, 46, 1, 0} << QList {0, 1, 2, 1, 50, 51};
     // Poisoned reverse: z's route over y reaches y as infinity, so y takes 60 at once; z takes
     // 50 in round 2 (too cheap at 5 in round 1 only), y 51 over z in round 3.
     QTest::newRow("bad news, poisoned reverse")
-        << "three routers" << poisoned << inf << cap << Links {{0, 1, 60}} << x << 1
+        << "three routers" << poisoned << inf << cap << Links {{0, 1, 60}} << x << 1 << 0
         << QList {3, 3, 1, 1, 0} << QList {0, 1, 2, 1, 50, 51};
     QTest::newRow("bad news, split horizon")
-        << "three routers" << split << inf << cap << Links {{0, 1, 60}} << x << 1
+        << "three routers" << split << inf << cap << Links {{0, 1, 60}} << x << 1 << 0
         << QList {3, 3, 1, 1, 0} << QList {0, 1, 2, 1, 50, 51};
     // D cut from the triangle: poisoned reverse cannot stop the count around A, B, C. Round 1
     // A loses D; 2: B, C 3 over each other; 3: A 4 over B, B and C lose D; then one router at
     // a time holds the route at cost round + 1, until 16 is infinity in round 15.
     const QList a {0, 0, 1, 1, 1, 2, 1, 3};
     QTest::newRow("triangle, infinity 16")
-        << "triangle" << poisoned << 16 << cap << Links {{0, 3, Cut}} << a << 1
+        << "triangle" << poisoned << 16 << cap << Links {{0, 3, Cut}} << a << 1 << 0
         << QList {15, 15, 14, 1, 0} << QList {0, 3, 3, -1, Cut, 16};
     // At the cap of 30 the count still goes on, around all three.
     QTest::newRow("triangle, cap")
-        << "triangle" << poisoned << inf << 30 << Links {{0, 3, Cut}} << a << 1
+        << "triangle" << poisoned << inf << 30 << Links {{0, 3, Cut}} << a << 1 << 0
         << QList {30, -1, 30, 0, 3} << QList {0, 3, 3, -1, Cut, inf};
 }
 
@@ -120,6 +131,7 @@ void RoutingTablesTest::examples()
     QFETCH(Links, change);
     QFETCH(QList<int>, vertex0);
     QFETCH(int, startRounds);
+    QFETCH(int, tiedHops);
     QFETCH(QList<int>, stage);
     QFETCH(QList<int>, firstChange);
 
@@ -132,7 +144,10 @@ void RoutingTablesTest::examples()
         QCOMPARE(dv.tables().route(0, d), expected);
     }
     QCOMPARE(dv.stages().front().lastChange, startRounds);
-    QVERIFY(dv.tables().differences(linkState).empty());
+    const auto differences = dv.tables().differences(linkState);
+    QCOMPARE(int(differences.size()), tiedHops);
+    for (const RoutingTables::Difference &d : differences)
+        QVERIFY(d.nextHopDiffers && !d.costDiffers);
 
     for (const Topology::LinkEnds &link : bothWays(change))
         QCOMPARE(costs.setCost(link.source, link.target, link.weight), QString());
