@@ -34,6 +34,20 @@ int firstHop(const RouteSearch &search, int source, int vertex)
     return vertex;
 }
 
+// The vertex left unsettled that the last search found farthest, or not at all (NoHop when
+// every vertex is known): it will most likely be settled last, so searching for it settles the
+// others on the way.
+int farthestUnknown(const RouteSearch &search, const std::vector<bool> &known)
+{
+    int farthest = RoutingTables::NoHop;
+    for (int v = 0; v < static_cast<int>(known.size()); ++v) {
+        if (!known[static_cast<size_t>(v)]
+            && (farthest == RoutingTables::NoHop || search.distance[v] > search.distance[farthest]))
+            farthest = v;
+    }
+    return farthest;
+}
+
 // One vertex's table. A search to one destination settles the nearer vertices first, each with
 // the distance and predecessor a search to it would leave, so a destination an earlier search
 // settled needs no search of its own. One that was not reached leaves every unsettled vertex
@@ -44,9 +58,9 @@ void fillTable(
     const int count = setting.vertexCount;
     std::vector<bool> known(static_cast<size_t>(count), false);
     known[static_cast<size_t>(source)] = true;
-    for (int destination = 0; destination < count; ++destination) {
-        if (known[static_cast<size_t>(destination)])
-            continue;
+    // Nothing is known of the distances before the first search: any vertex will do.
+    int destination = source == count - 1 ? 0 : count - 1;
+    while (destination != RoutingTables::NoHop) {
         std::fill_n(search.predecessor.begin(), count, Routing::NoPredecessor);
         search.findShortestPath(setting, source, destination);
         const bool reached = search.visited[destination] == search.visitedMark;
@@ -59,6 +73,7 @@ void fillTable(
                 continue;
             known[static_cast<size_t>(v)] = true;
         }
+        destination = farthestUnknown(search, known);
     }
 }
 
