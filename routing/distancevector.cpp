@@ -12,14 +12,14 @@ namespace {
 using Route = RoutingTables::Route;
 
 // A vertex believes in a route the network cannot give for that price.
-bool tooCheap(const Route &believed, const Route &truth)
+bool tooCheap(Route believed, Route truth)
 {
     return believed.reachable() && (!truth.reachable() || believed.cost < truth.cost);
 }
 
 } // namespace
 
-QString DistanceVector::checkOptions(const Options &options)
+QString DistanceVector::checkOptions(Options options)
 {
     if (options.infinity < LowestInfinity || options.infinity > HighestInfinity) {
         return tr("infinity is %1, but it must be a whole number from %2 to %3")
@@ -39,7 +39,7 @@ DistanceVector::DistanceVector(const LinkCosts &costs)
     : DistanceVector(costs, Options {})
 { }
 
-DistanceVector::DistanceVector(const LinkCosts &costs, const Options &options)
+DistanceVector::DistanceVector(const LinkCosts &costs, Options options)
     : settings(options)
 {
     settings.infinity = qBound(LowestInfinity, settings.infinity, HighestInfinity);

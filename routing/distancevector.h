@@ -98,11 +98,11 @@ public:
     static constexpr int CountWindow = 3;
 
     // Why the options cannot be, or empty.
-    static QString checkOptions(const Options &options);
+    static QString checkOptions(Options options);
 
     // Runs from the start; options out of range are brought within it.
     explicit DistanceVector(const LinkCosts &costs);
-    DistanceVector(const LinkCosts &costs, const Options &options);
+    DistanceVector(const LinkCosts &costs, Options options);
     // The links now cost these: the run goes on from its last tables. Returns why it cannot,
     // changing nothing, or empty.
     QString changeCosts(const LinkCosts &costs);

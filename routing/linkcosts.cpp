@@ -12,7 +12,7 @@
 namespace {
 
 // The whole cost the search adds for a link, or NoLink when it leaves the link out.
-int chargedCost(int load, float factor, const Link &link)
+int chargedCost(int load, float factor, Link link)
 {
     if (LoadRules::isLeftOut(load, factor, link))
         return LinkCosts::NoLink;

@@ -119,6 +119,5 @@ std::vector<RoutingTables::Difference> RoutingTables::differences(const RoutingT
 bool RoutingTables::agreeOnCosts(const RoutingTables &other) const
 {
     const std::vector<Difference> found = differences(other);
-    return std::none_of(
-        found.begin(), found.end(), [](const Difference &d) { return d.costDiffers; });
+    return std::none_of(found.begin(), found.end(), [](Difference d) { return d.costDiffers; });
 }

@@ -20,11 +20,11 @@ public:
         int cost = 0; // meaningless without a next hop
         int nextHop = NoHop;
         bool reachable() const { return nextHop != NoHop; }
-        bool operator==(const Route &other) const
+        bool operator==(Route other) const
         {
             return cost == other.cost && nextHop == other.nextHop;
         }
-        bool operator!=(const Route &other) const { return !(*this == other); }
+        bool operator!=(Route other) const { return !(*this == other); }
     };
 
     // Where two sets of tables differ for one vertex and destination. Where two routes cost the
@@ -48,11 +48,11 @@ public:
     int vertexCount() const { return count; }
     const Route &route(int vertex, int destination) const
     {
-        return routes[static_cast<std::size_t>(vertex * count + destination)];
+        return routes[index(vertex, destination)];
     }
     void setRoute(int vertex, int destination, Route route)
     {
-        routes[static_cast<std::size_t>(vertex * count + destination)] = route;
+        routes[index(vertex, destination)] = route;
     }
 
     bool operator==(const RoutingTables &other) const { return routes == other.routes; }
@@ -65,6 +65,12 @@ public:
     bool agreeOnCosts(const RoutingTables &other) const;
 
 private:
+    std::size_t index(int vertex, int destination) const
+    {
+        return static_cast<std::size_t>(vertex) * static_cast<std::size_t>(count)
+            + static_cast<std::size_t>(destination);
+    }
+
     int count = 0;
     std::vector<Route> routes;
 };
