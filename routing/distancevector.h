@@ -40,9 +40,10 @@ public:
     static_assert((Routing::MostVertices - 1) * Routing::HighestLoad < DefaultInfinity);
     static constexpr int LowestInfinity = 1;
     static constexpr int HighestInfinity = Routing::UnreachableDistance;
-    // Enough for any network to agree unless it counts to infinity.
+    // Enough for any network to agree unless it counts to infinity. Each round keeps every
+    // vertex's table: a thousand rounds of 50 vertices hold about 20 MB.
     static constexpr int DefaultRoundCap = 500;
-    static constexpr int HighestRoundCap = 10000;
+    static constexpr int HighestRoundCap = 1000;
     // An entry of a split-horizon vector left out, or of a vector never sent.
     static constexpr int Unadvertised = -1;
 

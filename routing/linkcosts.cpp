@@ -7,6 +7,8 @@
 #include "topology.h"
 #include "usablelinks.h"
 
+#include <QtGlobal>
+
 #include <algorithm>
 
 namespace {
@@ -38,7 +40,7 @@ LinkCosts::LinkCosts(const Topology &topology, int load, float factor)
 }
 
 LinkCosts::LinkCosts(const UsableLinks &usable, int vertexCount, int load, float factor)
-    : count(vertexCount)
+    : count(qBound(0, vertexCount, Routing::VertexCapacity))
 {
     for (int from = 0; from < count; ++from) {
         for (int to = 0; to < count; ++to) {

@@ -103,8 +103,9 @@ RoutingTables RoutingTables::linkState(const LinkCosts &costs)
 std::vector<RoutingTables::Difference> RoutingTables::differences(const RoutingTables &other) const
 {
     std::vector<Difference> found;
-    for (int v = 0; v < count; ++v) {
-        for (int d = 0; d < count; ++d) {
+    const int shared = std::min(count, other.count);
+    for (int v = 0; v < shared; ++v) {
+        for (int d = 0; d < shared; ++d) {
             const Route &a = route(v, d);
             const Route &b = other.route(v, d);
             const bool costDiffers
@@ -118,6 +119,8 @@ std::vector<RoutingTables::Difference> RoutingTables::differences(const RoutingT
 
 bool RoutingTables::agreeOnCosts(const RoutingTables &other) const
 {
+    if (other.count != count)
+        return false;
     const std::vector<Difference> found = differences(other);
     return std::none_of(found.begin(), found.end(), [](Difference d) { return d.costDiffers; });
 }

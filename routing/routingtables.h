@@ -59,9 +59,10 @@ public:
     bool operator!=(const RoutingTables &other) const { return !(*this == other); }
 
     // Every entry where these tables and others of the same network differ, in vertex and then
-    // destination order.
+    // destination order; of another network, only among the vertices both have.
     std::vector<Difference> differences(const RoutingTables &other) const;
-    // Whether they agree on every cost, and so on which destinations are reachable.
+    // Whether they agree on every cost, and so on which destinations are reachable; never for
+    // another number of vertices.
     bool agreeOnCosts(const RoutingTables &other) const;
 
 private:
