@@ -56,6 +56,20 @@ Topology textbook()
     return {QStringLiteral("textbook"), vertices, links};
 }
 
+// The three routers x, y, z of the textbooks' distance-vector example: x-y 4, y-z 1, x-z 50,
+// x to z costs 5 over y. Raising x-y to 60 makes y and z count up until x-z wins.
+Topology threeRouters()
+{
+    const Vertices vertices {{Left, Bottom, QStringLiteral("x")},
+        {(Left + Right) / 2, Top, QStringLiteral("y")}, {Right, Bottom, QStringLiteral("z")}};
+    enum { X, Y, Z };
+    Links links;
+    addBothWays(links, X, Y, 4);
+    addBothWays(links, Y, Z, 1);
+    addBothWays(links, X, Z, 50);
+    return {QStringLiteral("three-routers"), vertices, links};
+}
+
 // Three routes from S (0) to D (5): five hops of weight 2 over the top, three of weight 5 along
 // the bottom, and one link of weight 36. Each hop pays the load once more, so a rising load
 // favours fewer hops: the best route from S to D takes the five hops at loads 0 to 2 (costs
@@ -137,10 +151,13 @@ std::pair<int, int> bestRoute(const Topology &network, int source, int destinati
 }
 
 // What the comments above say of the routes, or why not.
-QString checkRoutes(const Topology &textbook, const Topology &fewerHops)
+QString checkRoutes(
+    const Topology &textbook, const Topology &fewerHops, const Topology &threeRouters)
 {
     if (bestRoute(textbook, 0, 5, 0).second != 4)
         return QStringLiteral("u to z does not cost 4");
+    if (bestRoute(threeRouters, 0, 2, 0) != std::pair {2, 5})
+        return QStringLiteral("x to z does not cost 5 over y");
     for (const auto &[load, hops] : {std::pair {2, 5}, {3, 3}, {10, 3}, {11, 1}, {49, 1}}) {
         if (bestRoute(fewerHops, 0, 5, load).first != hops)
             return QStringLiteral("S to D at load %1 does not take %2 hops").arg(load).arg(hops);
@@ -160,8 +177,8 @@ int main(int argc, char **argv)
     const QDir folder(QString::fromLocal8Bit(argv[1]));
     const QList<std::pair<QString, Topology>> networks {{QStringLiteral("builtin"), Topology()},
         {QStringLiteral("textbook"), textbook()}, {QStringLiteral("fewer-hops"), fewerHops()},
-        {QStringLiteral("larger"), larger()}};
-    const QString routes = checkRoutes(networks[1].second, networks[2].second);
+        {QStringLiteral("larger"), larger()}, {QStringLiteral("three-routers"), threeRouters()}};
+    const QString routes = checkRoutes(networks[1].second, networks[2].second, networks[4].second);
     if (!routes.isEmpty()) {
         std::fprintf(stderr, "netroute-networks: %s\n", qPrintable(routes));
         return 1;

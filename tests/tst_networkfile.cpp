@@ -276,7 +276,7 @@ void NetworkFileTest::files()
 void NetworkFileTest::examples()
 {
     const QStringList files = NetworkFile::examples();
-    QCOMPARE(files.size(), 4);
+    QCOMPARE(files.size(), 5);
     for (const QString &file : files) {
         const NetworkFile::ReadResult result = NetworkFile::read(file);
         QVERIFY2(result.network, qPrintable(result.error));

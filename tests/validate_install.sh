@@ -19,7 +19,7 @@ cmake --install "$1" --prefix "$prefix" >/dev/null
 id=org.netroute.netroute
 for file in bin/netroute share/applications/$id.desktop share/icons/hicolor/scalable/apps/$id.svg \
     share/metainfo/$id.metainfo.xml share/mime/packages/$id.xml share/man/man1/netroute.1 \
-    share/netroute/networks/{builtin,fewer-hops,larger,textbook}.graphml; do
+    share/netroute/networks/{builtin,fewer-hops,larger,textbook,three-routers}.graphml; do
     [ -f "$prefix/$file" ] || { echo "FAIL: $file was not installed"; exit 1; }
 done
 desktop-file-validate "$prefix/share/applications/$id.desktop"
