@@ -432,6 +432,9 @@ try:
         print(f"{what}: Return printed {TEXTBOOK_REPORT!r}")
 
     open_page(page_url + "?network=networks/textbook.graphml", "with ?network=")
+    page.wait("the live region did not name the network opened",
+              lambda: "textbook: 6 vertices, 20 links." in (page.evaluate(announced) or ""), 10)
+    print(f"the live region says: {page.evaluate(announced)}")
     search_textbook("?network=networks/textbook.graphml")
     page.evaluate("document.querySelector('[data-page=copyLink]').click()")
     page.wait("Copy link showed no link",
