@@ -5,7 +5,8 @@
 # Runs Debian's screen reader, Orca, beside the real program under a window manager and checks
 # what Orca would say (its debug log records every utterance; no synthesizer runs): the outcome
 # of a search, the trials left, the same-endpoints message, the closing notice after the tenth
-# search and the new count after RESTART, each once, while the focus stays on a slider.
+# search and the new count after RESTART, each once, while the focus stays on a slider; and
+# what opening a network tells.
 # Runs inside a11y_session.sh. Usage: a11y_session.sh gui_orca.sh PATH_TO_NETROUTE
 set -euo pipefail
 
@@ -88,4 +89,9 @@ wait_for_speech 'TRIAL LEFT 10.'
 echo "Orca said:"
 spoken | sed 's/^/    /'
 [ "$(spoken | grep -c 'TRIAL LEFT [0-9]*\.')" -eq 11 ] || fail "an announcement was repeated"
+
+# Showing a network (here the built-in one again, Ctrl+Alt+B) tells which, and the new series.
+xdotool key ctrl+alt+b
+wait_for_speech 'The built-in network: 20 vertices, 64 links\. TRIAL LEFT 10\.'
+echo "after Ctrl+Alt+B Orca said: $(spoken | tail -n 1)"
 quit_with_ctrl_q
