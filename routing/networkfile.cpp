@@ -669,3 +669,8 @@ QStringList NetworkFile::examples()
     }
     return {};
 }
+
+QString NetworkFile::fileFilter()
+{
+    return tr("GraphML networks (*.graphml *.xml)");
+}
