@@ -6,6 +6,7 @@
 #include "drawingpicture.h"
 #include "loadsweepwindow.h"
 #include "networkdisplay.h"
+#include "networkeditor.h"
 #include "networkmodel.h"
 #include "practicewindow.h"
 #include "savedialog.h"
@@ -97,6 +98,8 @@ StudyWindows::StudyWindows(QWidget *board, const NetworkModel *model, NetworkDis
         {"series", QT_TR_NOOP("Series"), Qt::CTRL | Qt::Key_H, &StudyWindows::showSeries, false},
         {"practice", QT_TR_NOOP("Practice"), Qt::CTRL | Qt::Key_E, &StudyWindows::showPractice,
             false},
+        {"editNetwork", QT_TR_NOOP("Edit network..."), Qt::CTRL | Qt::ALT | Qt::Key_D,
+            &StudyWindows::showNetworkEditor, false},
         {"copyPicture", QT_TR_NOOP("Copy picture"), Qt::CTRL | Qt::Key_C,
             &StudyWindows::copyPicture, true},
         {"savePicture", QT_TR_NOOP("Save picture..."), Qt::CTRL | Qt::Key_S,
@@ -128,6 +131,7 @@ StudyWindows::~StudyWindows()
     delete sweepWindow;
     delete seriesWindow;
     delete practiceWindow;
+    delete editorWindow;
 }
 
 const SeriesLog &StudyWindows::seriesLog() const
@@ -181,6 +185,18 @@ void StudyWindows::showPractice()
         quitsWith(practiceWindow, board);
     }
     present(practiceWindow);
+}
+
+// The editor works on a copy of the network shown and changes nothing until it hands one over.
+// Closed, it goes: opened again, it starts from the network shown then.
+void StudyWindows::showNetworkEditor()
+{
+    if (!editorWindow) {
+        editorWindow = new NetworkEditor(model->topology(), board);
+        quitsWith(editorWindow, board);
+        connect(editorWindow, &NetworkEditor::networkMade, this, &StudyWindows::networkMade);
+    }
+    present(editorWindow);
 }
 
 void StudyWindows::copyPicture()

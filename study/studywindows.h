@@ -10,6 +10,7 @@
 
 class LoadSweepWindow;
 class NetworkDisplay;
+class NetworkEditor;
 class NetworkModel;
 class PracticeWindow;
 class QAction;
@@ -17,6 +18,7 @@ class QWidget;
 class SearchStepsWindow;
 class SeriesLog;
 class SeriesWindow;
+class Topology;
 
 // The windows that study the main window's searches, and the pictures of its drawing: opened by
 // their keys in the main window and from the drawing's context menu, windows made when first
@@ -36,11 +38,16 @@ public:
     // Further commands for the drawing's context menu, after a separator.
     void addMenuEntries(const QList<QAction *> &actions);
 
+signals:
+    // The network editor hands over a network to show, as opening its file would.
+    void networkMade(const Topology &network);
+
 public slots:
     void showSearchSteps();
     void showLoadSweep();
     void showSeries();
     void showPractice();
+    void showNetworkEditor();
     void copyPicture();
     void savePicture();
 
@@ -56,4 +63,5 @@ private:
     QPointer<LoadSweepWindow> sweepWindow;
     QPointer<SeriesWindow> seriesWindow;
     QPointer<PracticeWindow> practiceWindow;
+    QPointer<NetworkEditor> editorWindow;
 };
