@@ -83,7 +83,7 @@ double distanceToSegment(QPointF point, const QLineF &line)
     return QLineF(point, line.p1() + t * along).length();
 }
 
-Link linkOf(const Topology::LinkEnds &ends)
+Link linkOf(Topology::LinkEnds ends)
 {
     return Link {ends.target, static_cast<float>(ends.weight), 1};
 }

@@ -199,7 +199,7 @@ QWidget *NetworkEditor::makeEdgeList()
 }
 
 QPushButton *NetworkEditor::addButton(
-    QWidget *box, const QString &text, void (NetworkEditor::*slot)())
+    QWidget *box, const QString &text, void (NetworkEditor::*slot)()) const
 {
     auto *button = new QPushButton(text);
     button->setAutoDefault(false);

@@ -55,7 +55,7 @@ private:
     QWidget *makeTables();
     QWidget *makeEdgeList();
     QWidget *makeCommands();
-    QPushButton *addButton(QWidget *box, const QString &text, void (NetworkEditor::*slot)());
+    QPushButton *addButton(QWidget *box, const QString &text, void (NetworkEditor::*slot)()) const;
     void followChange();
     void selectInTables();
     void showStatus(const QString &text);

@@ -12,7 +12,9 @@
 #include "networkmodel.h"
 
 #include <QAccessible>
+#include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QTableView>
 #include <QUndoStack>
@@ -32,12 +34,14 @@ private slots:
     void edgeListApplied_data();
     void edgeListApplied();
     void usedByTheMainWindow();
+    void closingAsks_data();
+    void closingAsks();
 
 private:
     QPushButton *button(const QString &text) const;
     QTableView *table(const QString &name) const;
 
-    NetworkEditor *editor = nullptr;
+    QPointer<NetworkEditor> editor; // it goes when closed
 };
 
 void NetworkEditorTest::init()
@@ -50,7 +54,8 @@ void NetworkEditorTest::init()
 
 void NetworkEditorTest::cleanup()
 {
-    editor->editing().setSaved(); // closing asks nothing
+    if (editor)
+        editor->editing().setSaved(); // closing asks nothing
     delete editor;
 }
 
@@ -216,6 +221,29 @@ void NetworkEditorTest::usedByTheMainWindow()
     QCOMPARE(model.trialsLeft(), MainBoard::TrialsPerSeries);
     QVERIFY(!opened->isWindowModified());
     opened->editing().setSaved();
+}
+
+void NetworkEditorTest::closingAsks_data()
+{
+    QTest::addColumn<QMessageBox::StandardButton>("choice");
+    QTest::addColumn<bool>("closed");
+    QTest::newRow("Discard") << QMessageBox::Discard << true;
+    QTest::newRow("Cancel") << QMessageBox::Cancel << false;
+}
+
+// Unsaved changes are not lost without a word: a box asks, waiting in no event loop of its own.
+void NetworkEditorTest::closingAsks()
+{
+    QFETCH(QMessageBox::StandardButton, choice);
+    QFETCH(bool, closed);
+    editor->editing().addVertex({40, 40});
+    QVERIFY(!editor->close());
+    auto *box = editor->findChild<QMessageBox *>();
+    QVERIFY(box && box->isVisible());
+    box->button(choice)->click();
+    QTRY_COMPARE(editor.isNull(), closed);
+    if (!closed)
+        QCOMPARE(editor->editing().network().vertices.size(), 1);
 }
 
 QTEST_MAIN(NetworkEditorTest)
