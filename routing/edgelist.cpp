@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -140,17 +141,17 @@ EdgeList::ReadResult EdgeListReader::read(const QString &text)
 void EdgeListReader::readLine(int line, const QString &text)
 {
     const std::optional<QStringList> fields = splitLine(text);
-    QString problem;
-    if (!fields)
-        problem = tr("a quote is not closed");
-    else if (fields->isEmpty())
+    if (!fields) {
+        errors << tr("Line %1: %2").arg(line).arg(tr("a quote is not closed"));
+        return;
+    }
+    if (fields->isEmpty())
         return;
     // A spreadsheet's first row may name its columns.
-    else if (std::exchange(headingAllowed, false) && fields->size() == FieldsPerLine
+    if (std::exchange(headingAllowed, false) && fields->size() == FieldsPerLine
         && fields->last().compare(WeightHeading, Qt::CaseInsensitive) == 0)
         return;
-    else
-        problem = readLink(line, *fields);
+    const QString problem = readLink(line, *fields);
     if (!problem.isEmpty())
         errors << tr("Line %1: %2").arg(line).arg(problem);
 }

@@ -57,9 +57,9 @@ private:
 
 } // namespace
 
-NetworkEditing::NetworkEditing(const NetworkDraft &network, QObject *parent)
+NetworkEditing::NetworkEditing(NetworkDraft network, QObject *parent)
     : QObject(parent)
-    , draft(network)
+    , draft(std::move(network))
     , stack(new QUndoStack(this))
 { }
 
@@ -135,15 +135,17 @@ bool NetworkEditing::setWeight(int source, int target, int weight)
 
 bool NetworkEditing::toggleReverse(int source, int target)
 {
-    if (draft.linkIndex(target, source) >= 0)
-        return removeLink(target, source);
+    const int reverseSource = target;
+    const int reverseTarget = source;
+    if (draft.linkIndex(reverseSource, reverseTarget) >= 0)
+        return removeLink(reverseSource, reverseTarget);
     const int forward = draft.linkIndex(source, target);
     if (forward < 0) {
         // The reverse takes the forward link's weight; without one there is nothing to mirror.
         emit refused(tr("There is no link from %1 to %2").arg(source).arg(target));
         return false;
     }
-    return addLink(target, source, draft.links[forward].weight);
+    return addLink(reverseSource, reverseTarget, draft.links[forward].weight);
 }
 
 bool NetworkEditing::arrangeOnCircle()
@@ -160,7 +162,7 @@ bool NetworkEditing::replace(const NetworkDraft &network, const QString &what)
 {
     return edit(
         [&](NetworkDraft &d) {
-            const QString problem = network.whyBroken();
+            QString problem = network.whyBroken();
             if (problem.isEmpty())
                 d = network;
             return problem;

@@ -22,7 +22,7 @@ class NetworkEditing : public QObject
     Q_OBJECT
 
 public:
-    explicit NetworkEditing(const NetworkDraft &network, QObject *parent = nullptr);
+    explicit NetworkEditing(NetworkDraft network, QObject *parent = nullptr);
 
     const NetworkDraft &network() const { return draft; }
     QUndoStack *undoStack() const { return stack; }
