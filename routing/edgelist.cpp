@@ -132,9 +132,7 @@ EdgeList::ReadResult EdgeListReader::read(const QString &text)
     placeNewVertices();
     // Grouped by source as a network keeps them, each source's links in the order given.
     std::stable_sort(network.links.begin(), network.links.end(),
-        [](const Topology::LinkEnds &a, const Topology::LinkEnds &b) {
-            return a.source < b.source;
-        });
+        [](Topology::LinkEnds a, Topology::LinkEnds b) { return a.source < b.source; });
     return {network, {}};
 }
 

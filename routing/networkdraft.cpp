@@ -15,7 +15,7 @@ bool sameVertex(const Topology::Vertex &a, const Topology::Vertex &b)
     return a.x == b.x && a.y == b.y && a.label == b.label;
 }
 
-bool sameLink(const Topology::LinkEnds &a, const Topology::LinkEnds &b)
+bool sameLink(Topology::LinkEnds a, Topology::LinkEnds b)
 {
     return a.source == b.source && a.target == b.target && a.weight == b.weight;
 }
@@ -64,7 +64,7 @@ Topology NetworkDraft::toTopology() const
 int NetworkDraft::linkIndex(int source, int target) const
 {
     const auto found = std::find_if(links.cbegin(), links.cend(),
-        [=](const Topology::LinkEnds &l) { return l.source == source && l.target == target; });
+        [=](Topology::LinkEnds l) { return l.source == source && l.target == target; });
     return found == links.cend() ? -1 : static_cast<int>(found - links.cbegin());
 }
 
@@ -97,7 +97,7 @@ QString NetworkDraft::removeVertex(int vertex)
         return noVertex(vertex);
     vertices.removeAt(vertex);
     links.removeIf(
-        [vertex](const Topology::LinkEnds &l) { return l.source == vertex || l.target == vertex; });
+        [vertex](Topology::LinkEnds l) { return l.source == vertex || l.target == vertex; });
     for (Topology::LinkEnds &l : links) {
         l.source -= l.source > vertex ? 1 : 0;
         l.target -= l.target > vertex ? 1 : 0;
@@ -132,8 +132,8 @@ QString NetworkDraft::addLink(int source, int target, int weight)
     if (!problem.isEmpty())
         return problem;
     // After the last link of its source, so that the links stay grouped as a Topology has them.
-    const auto after = std::find_if(links.cbegin(), links.cend(),
-        [source](const Topology::LinkEnds &l) { return l.source > source; });
+    const auto after = std::find_if(
+        links.cbegin(), links.cend(), [source](Topology::LinkEnds l) { return l.source > source; });
     links.insert(after - links.cbegin(), {source, target, weight});
     return {};
 }

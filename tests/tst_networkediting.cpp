@@ -111,30 +111,23 @@ void NetworkEditingTest::refused_data()
     QTest::addColumn<QList<int>>("args"); // vertices, then a weight where the edit takes one
     QTest::addColumn<QString>("why");
 
-    QTest::newRow("link to itself") << "complete 5"
-                                    << "addLink" << QList {2, 2, 5} << "itself";
-    QTest::newRow("second link") << "complete 5"
-                                 << "addLink" << QList {0, 1, 5} << "already";
-    QTest::newRow("pair half there") << "one way"
-                                     << "addPair" << QList {2, 1, 5} << "already";
-    QTest::newRow("unknown target") << "complete 5"
-                                    << "addLink" << QList {0, 5, 5} << "vertex 5";
-    QTest::newRow("unknown removed") << "pair"
-                                     << "removeVertex" << QList {2} << "vertex 2";
-    QTest::newRow("no vertex yet") << ""
-                                   << "setLabel" << QList {0} << "no vertices";
-    QTest::newRow("weight over") << "one way"
-                                 << "addLink" << QList {3, 0, 100} << "100";
-    QTest::newRow("weight below") << "one way"
-                                  << "setWeight" << QList {0, 1, -1} << "-1";
-    QTest::newRow("no such link") << "one way"
-                                  << "removeLink" << QList {1, 0} << "no link";
-    QTest::newRow("reverse of none") << "one way"
-                                     << "toggleReverse" << QList {2, 0} << "no link";
-    QTest::newRow("51st vertex") << "fifty"
-                                 << "addVertex" << QList<int> {} << "at most 50";
-    QTest::newRow("infinite place") << "pair"
-                                    << "moveVertex" << QList {0} << "finite";
+    const auto row = [](const char *name, const char *network, const char *edit,
+                         const QList<int> &args, const char *why) {
+        QTest::newRow(name) << QString::fromLatin1(network) << QString::fromLatin1(edit) << args
+                            << QString::fromLatin1(why);
+    };
+    row("link to itself", "complete 5", "addLink", {2, 2, 5}, "itself");
+    row("second link", "complete 5", "addLink", {0, 1, 5}, "already");
+    row("pair half there", "one way", "addPair", {2, 1, 5}, "already");
+    row("unknown target", "complete 5", "addLink", {0, 5, 5}, "vertex 5");
+    row("unknown removed", "pair", "removeVertex", {2}, "vertex 2");
+    row("no vertex yet", "", "setLabel", {0}, "no vertices");
+    row("weight over", "one way", "addLink", {3, 0, 100}, "100");
+    row("weight below", "one way", "setWeight", {0, 1, -1}, "-1");
+    row("no such link", "one way", "removeLink", {1, 0}, "no link");
+    row("reverse of none", "one way", "toggleReverse", {2, 0}, "no link");
+    row("51st vertex", "fifty", "addVertex", {}, "at most 50");
+    row("infinite place", "pair", "moveVertex", {0}, "finite");
 }
 
 void NetworkEditingTest::refused()
@@ -173,42 +166,31 @@ void NetworkEditingTest::edgeList_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("result"); // the links and labels, or the errors
 
-    QTest::newRow("spreadsheet CSV") << ""
-                                     << "source,target,weight\n\"New York\", b ,12.0,,\n"
-                                     << "0>1:12 [New York] [b]";
-    QTest::newRow("tabs, spaces, comments")
-        << ""
-        << "# made by hand\n\na\tc 1\n  b   a 2 # back\na b 3\r\n"
-        << "0>1:1 0>2:3 2>0:2 [a] [c] [b]";
-    QTest::newRow("labels, then numbers") << "pair"
-                                          << "v1 0 4\n0 v1 5\n0 7 6"
-                                          << "0>1:5 0>2:6 1>0:4 [v0] [v1] [7]";
-    QTest::newRow("unlinked vertex kept") << "no link"
-                                          << "v2 v0 9"
-                                          << "2>0:9 [v0] [v1] [v2]";
-    QTest::newRow("no weight") << ""
-                               << "a b 1\n\na c"
-                               << "Line 3: no weight";
-    QTest::newRow("weight over 99") << ""
-                                    << "a b 1\n\n\nb a 120"
-                                    << "Line 4: the weight 120 is over 99";
-    QTest::newRow("to itself") << "complete 5"
-                               << "0 1 1\n3 3 1"
-                               << "Line 2: 3 to 3 joins a vertex to itself";
-    QTest::newRow("pair repeated") << ""
-                                   << "a b 1\nb a 1\na b 2"
-                                   << "Line 3: the link a to b is already on line 1";
-    QTest::newRow("one field, open quote")
-        << ""
-        << "a\n\"b c 1\nb c 1.5"
-        << "Line 1: a line needs a source, a target and a weight\nLine 2: a quote is not "
-           "closed\nLine 3: the weight 1.5 is not a whole number";
+    const auto row
+        = [](const char *name, const QString &network, const QString &text, const QString &result) {
+              QTest::newRow(name) << network << text << result;
+          };
+    row("spreadsheet CSV", {}, u"source,target,weight\n\"New York\", b ,12.0,,\n"_s,
+        u"0>1:12 [New York] [b]"_s);
+    row("tabs, spaces, comments", {}, u"# made by hand\n\na\tc 1\n  b   a 2 # back\na b 3\r\n"_s,
+        u"0>1:1 0>2:3 2>0:2 [a] [c] [b]"_s);
+    row("labels, then numbers", u"pair"_s, u"v1 0 4\n0 v1 5\n0 7 6"_s,
+        u"0>1:5 0>2:6 1>0:4 [v0] [v1] [7]"_s);
+    row("unlinked vertex kept", u"no link"_s, u"v2 v0 9"_s, u"2>0:9 [v0] [v1] [v2]"_s);
+    row("no weight", {}, u"a b 1\n\na c"_s, u"Line 3: no weight"_s);
+    row("weight over 99", {}, u"a b 1\n\n\nb a 120"_s, u"Line 4: the weight 120 is over 99"_s);
+    row("to itself", u"complete 5"_s, u"0 1 1\n3 3 1"_s,
+        u"Line 2: 3 to 3 joins a vertex to itself"_s);
+    row("pair repeated", {}, u"a b 1\nb a 1\na b 2"_s,
+        u"Line 3: the link a to b is already on line 1"_s);
+    row("one field, open quote", {}, u"a\n\"b c 1\nb c 1.5"_s,
+        u"Line 1: a line needs a source, a target and a weight\nLine 2: a quote is not closed\n"
+        u"Line 3: the weight 1.5 is not a whole number"_s);
     QStringList many;
     for (int v = 0; v < Routing::MostVertices; ++v)
         many << u"x%1 x%2 1"_s.arg(v).arg(v + 1);
-    QTest::newRow("51 vertices")
-        << "" << many.join(u'\n')
-        << "Line 50: x50 would make 51 vertices, but a network has at most 50";
+    row("51 vertices", {}, many.join(u'\n'),
+        u"Line 50: x50 would make 51 vertices, but a network has at most 50"_s);
 }
 
 void NetworkEditingTest::edgeList()
