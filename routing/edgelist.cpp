@@ -95,7 +95,9 @@ public:
     explicit EdgeListReader(const NetworkDraft &current)
         : network(current)
         , keptCount(current.vertexCount())
-        , lineOf(static_cast<size_t>(Routing::MostVertices) * Routing::MostVertices, 0)
+        // Room for every pair even of a draft that already has too many vertices.
+        , stride(static_cast<size_t>(std::max(keptCount, Routing::MostVertices)))
+        , lineOf(stride * stride, 0)
     {
         network.links.clear();
         for (int v = 0; v < keptCount; ++v)
@@ -116,6 +118,7 @@ private:
     NetworkDraft network;
     int keptCount;
     QHash<QString, int> byLabel;
+    size_t stride;
     std::vector<int> lineOf; // the line of each ordered pair's link, 0 for none yet
     bool headingAllowed = true;
     QStringList errors;
@@ -180,7 +183,7 @@ QString EdgeListReader::readLink(int line, const QStringList &fields)
     if (bothNew || (source >= 0 && source == target))
         return tr("%1 to %2 joins a vertex to itself").arg(fields[0], fields[1]);
     const int count = network.vertexCount() + (source < 0 ? 1 : 0) + (target < 0 ? 1 : 0);
-    if (count > Routing::MostVertices) {
+    if (count > Routing::MostVertices && count > keptCount) {
         return tr("%1 would make %2 vertices, but a network has at most %3")
             .arg(source < 0 ? fields[0] : fields[1])
             .arg(count)
@@ -189,7 +192,7 @@ QString EdgeListReader::readLink(int line, const QStringList &fields)
     source = source < 0 ? addVertex(fields[0]) : source;
     target = target < 0 ? addVertex(fields[1]) : target;
 
-    int &first = lineOf[static_cast<size_t>(source) * Routing::MostVertices + target];
+    int &first = lineOf[static_cast<size_t>(source) * stride + target];
     if (first > 0)
         return tr("the link %1 to %2 is already on line %3").arg(fields[0], fields[1]).arg(first);
     first = line;
