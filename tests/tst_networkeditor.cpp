@@ -138,10 +138,9 @@ void NetworkEditorTest::weightTyped_data()
 {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<int>("weight");
-    QTest::addColumn<bool>("refused");
-    QTest::newRow("in range") << QStringLiteral("42") << 42 << false;
-    QTest::newRow("highest") << QStringLiteral("99") << 99 << false;
-    QTest::newRow("too heavy") << QStringLiteral("150") << EditorDrawing::NewLinkWeight << true;
+    QTest::newRow("in range") << QStringLiteral("42") << 42;
+    QTest::newRow("highest") << QStringLiteral("99") << 99;
+    QTest::newRow("too heavy") << QStringLiteral("150") << EditorDrawing::NewLinkWeight;
 }
 
 // Typed into the Links table's Weight cell; a weight out of range is refused with the reason.
@@ -149,11 +148,12 @@ void NetworkEditorTest::weightTyped()
 {
     QFETCH(QString, typed);
     QFETCH(int, weight);
-    QFETCH(bool, refused);
     editor->editing().addVertex({50, 50});
     editor->editing().addVertex({200, 50});
     editor->editing().addPair(0, 1, EditorDrawing::NewLinkWeight);
     const QString before = editor->status();
+    const QString refusal
+        = NetworkDraft(editor->editing().network()).setWeight(0, 1, typed.toInt());
     QTableView *links = table(QStringLiteral("Links"));
     links->setFocus();
     links->setCurrentIndex(links->model()->index(0, 2));
@@ -166,8 +166,9 @@ void NetworkEditorTest::weightTyped()
     QTest::keyClick(cell, Qt::Key_Return);
     QCoreApplication::processEvents(); // the table commits the edit queued
     QCOMPARE(editor->editing().network().links.at(0).weight, weight);
-    QCOMPARE(editor->status() != before, true);
-    QCOMPARE(editor->status().contains(QStringLiteral("99")), refused);
+    QVERIFY(editor->status() != before);
+    if (!refusal.isEmpty())
+        QCOMPARE(editor->status(), refusal);
 }
 
 void NetworkEditorTest::edgeListApplied_data()
