@@ -37,6 +37,8 @@ namespace {
 constexpr QSize StartingSize(1100, 680);
 constexpr int DrawingStretch = 3;
 constexpr int SideStretch = 2;
+constexpr int VertexTableStretch = 3; // four columns beside the links' three
+constexpr int LinkTableStretch = 2;
 
 QTableView *makeTable(QAbstractItemModel *model, const QString &name)
 {
@@ -46,7 +48,8 @@ QTableView *makeTable(QAbstractItemModel *model, const QString &name)
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
     table->setSelectionMode(QAbstractItemView::SingleSelection);
     table->verticalHeader()->hide();
-    table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    table->horizontalHeader()->setStretchLastSection(true);
     table->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed
         | QAbstractItemView::AnyKeyPressed);
     return table;
@@ -183,8 +186,8 @@ QWidget *NetworkEditor::makeTables()
     auto *tables = new QWidget;
     auto *layout = new QHBoxLayout(tables);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(titled(tr("Vertices"), vertexTable, vertexButtons));
-    layout->addWidget(titled(tr("Links"), linkTable, linkButtons));
+    layout->addWidget(titled(tr("Vertices"), vertexTable, vertexButtons), VertexTableStretch);
+    layout->addWidget(titled(tr("Links"), linkTable, linkButtons), LinkTableStretch);
     return tables;
 }
 

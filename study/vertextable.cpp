@@ -45,15 +45,20 @@ QVariant VertexTable::data(const QModelIndex &index, int role) const
     if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::EditRole))
         return {};
     const Topology::Vertex &vertex = editing.network().vertices.at(index.row());
+    // Positions are shown to a tenth of a pixel and edited in full.
+    const auto coordinate = [role](float value) -> QVariant {
+        return role == Qt::DisplayRole ? QVariant(QString::number(value, 'f', 1))
+                                       : QVariant(static_cast<double>(value));
+    };
     switch (index.column()) {
     case Number:
         return index.row();
     case Label:
         return vertex.label;
     case X:
-        return static_cast<double>(vertex.x);
+        return coordinate(vertex.x);
     case Y:
-        return static_cast<double>(vertex.y);
+        return coordinate(vertex.y);
     default:
         return {};
     }
