@@ -49,8 +49,7 @@ QRectF sceneRect()
 
 QPointF keptInScene(QPointF position)
 {
-    const QRectF room = sceneRect().adjusted(
-        0, 0, -NetworkGeometry::VertexDiscSize, -NetworkGeometry::VertexDiscSize);
+    const QRectF room = EditorDrawing::room();
     return QPointF(std::clamp(position.x(), room.left(), room.right()),
         std::clamp(position.y(), room.top(), room.bottom()));
 }
@@ -106,6 +105,12 @@ EditorDrawing::EditorDrawing(NetworkEditing &editing, QWidget *parent)
     weightEditor->installEventFilter(this);
     copyDraft(editing.network(), drawn);
     connect(&editing, &NetworkEditing::changed, this, &EditorDrawing::networkChanged);
+}
+
+QRectF EditorDrawing::room()
+{
+    return sceneRect().adjusted(
+        0, 0, -NetworkGeometry::VertexDiscSize, -NetworkGeometry::VertexDiscSize);
 }
 
 QSize EditorDrawing::sizeHint() const

@@ -29,6 +29,9 @@ public:
 
     explicit EditorDrawing(NetworkEditing &editing, QWidget *parent = nullptr);
 
+    // Where a vertex's position may lie: the main drawing's area, so that it is drawn there too.
+    static QRectF room();
+
     int vertexCount() const;
     int elementCount() const;
     // "Vertex 3 (u)" or "Link 3 to 5, weight 10".

@@ -118,6 +118,7 @@ NetworkEditor::NetworkEditor(const Topology &network, QWidget *parent)
     connect(edits, &NetworkEditing::changed, this, &NetworkEditor::followChange);
     connect(edits, &NetworkEditing::refused, this, &NetworkEditor::showStatus);
     connect(edits, &NetworkEditing::announced, this, &NetworkEditor::showStatus);
+    connect(vertexModel, &VertexTable::refused, this, &NetworkEditor::showStatus);
     connect(edits->undoStack(), &QUndoStack::cleanChanged, this,
         [this](bool clean) { setWindowModified(!clean); });
     connect(drawingView, &EditorDrawing::selectionChanged, this, &NetworkEditor::selectInTables);

@@ -3,6 +3,7 @@
 
 #include "vertextable.h"
 
+#include "editordrawing.h"
 #include "networkediting.h"
 
 #include <QPointF>
@@ -104,5 +105,15 @@ bool VertexTable::setData(const QModelIndex &index, const QVariant &value, int r
     const Topology::Vertex &old = editing.network().vertices.at(vertex);
     const QPointF position
         = index.column() == X ? QPointF(coordinate, old.y) : QPointF(old.x, coordinate);
+    const QRectF room = EditorDrawing::room();
+    if (!room.contains(position)) {
+        emit refused(tr("Vertex %1 must stay in the drawing: x from %2 to %3, y from %4 to %5")
+                         .arg(vertex)
+                         .arg(room.left())
+                         .arg(room.right())
+                         .arg(room.top())
+                         .arg(room.bottom()));
+        return false;
+    }
     return editing.moveVertex(vertex, position);
 }

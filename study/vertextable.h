@@ -25,6 +25,10 @@ public:
     Qt::ItemFlags flags(const QModelIndex &index) const override;
     bool setData(const QModelIndex &index, const QVariant &value, int role) override;
 
+signals:
+    // A position typed outside the drawing, which changes nothing.
+    void refused(const QString &why);
+
 private:
     void followNetwork();
 
