@@ -193,7 +193,14 @@ void StudyWindows::showNetworkEditor()
 {
     if (!editorWindow) {
         editorWindow = new NetworkEditor(model->topology(), board);
-        quitsWith(editorWindow, board);
+        // Ctrl+Q here first closes the editor, which asks about unsaved changes, then the program.
+        new QShortcut(
+            QKeySequence(Qt::CTRL | Qt::Key_Q), editorWindow, this,
+            [this] {
+                if (editorWindow->close())
+                    board->close();
+            },
+            Qt::WindowShortcut);
         connect(editorWindow, &NetworkEditor::networkMade, this, &StudyWindows::networkMade);
     }
     present(editorWindow);
