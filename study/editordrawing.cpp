@@ -19,6 +19,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <utility>
 
 namespace {
 
@@ -324,8 +325,8 @@ void EditorDrawing::finishWeight(bool commit)
     const int weight = weightEditor->value();
     weightEditor->hide();
     setFocus(Qt::OtherFocusReason);
-    if (commit
-        && editing.network().links.at(editing.network().linkIndex(source, target)).weight != weight)
+    const int link = editing.network().linkIndex(source, target);
+    if (commit && link >= 0 && editing.network().links.at(link).weight != weight)
         editing.setWeight(source, target, weight);
 }
 

@@ -29,6 +29,8 @@ private slots:
     void cleanup();
     void pointerMakesAPair();
     void dragIsOneUndoEntry();
+    void weightInPlace_data();
+    void weightInPlace();
     void cellTyped_data();
     void cellTyped();
     void edgeListApplied_data();
@@ -132,6 +134,50 @@ void NetworkEditorTest::dragIsOneUndoEntry()
     QCOMPARE(editor->editing().undoStack()->count(), entries + 1);
     QVERIFY(QLineF(drawing->vertexCentre(0), start + QPoint(50, 20)).length() < 2);
     QVERIFY(editor->isWindowModified());
+}
+
+void NetworkEditorTest::weightInPlace_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("weight");
+    QTest::newRow("Enter keeps it") << int(Qt::Key_Return) << 33;
+    QTest::newRow("Escape does not") << int(Qt::Key_Escape) << EditorDrawing::NewLinkWeight;
+}
+
+// A double click on a link's label edits its weight over the label; Page Down reaches the same
+// link by keyboard, the screen reader's focus following it.
+void NetworkEditorTest::weightInPlace()
+{
+    QFETCH(int, key);
+    QFETCH(int, weight);
+    editor->editing().addVertex({50, 50});
+    editor->editing().addVertex({300, 50});
+    editor->editing().addLink(0, 1, EditorDrawing::NewLinkWeight);
+    EditorDrawing *drawing = editor->drawing();
+    drawing->setFocus();
+    QTest::keyClick(drawing, Qt::Key_PageDown);
+    QTest::keyClick(drawing, Qt::Key_PageDown);
+    QTest::keyClick(drawing, Qt::Key_PageDown);
+    QCOMPARE(drawing->selected(), 2);
+    QCOMPARE(QAccessible::queryAccessibleInterface(drawing)->focusChild()->text(QAccessible::Name),
+        QStringLiteral("Link 0 to 1, weight 10"));
+
+    // A point the hit test gives to the link, in the rectangle the screen reader is told.
+    const QRect link = drawing->elementRect(2);
+    QPoint onLink;
+    for (int y = link.top(); y <= link.bottom() && onLink.isNull(); ++y) {
+        for (int x = link.left(); x <= link.right() && onLink.isNull(); ++x)
+            onLink = drawing->elementAt(QPoint(x, y)) == 2 ? QPoint(x, y) : QPoint();
+    }
+    QVERIFY(!onLink.isNull());
+    QTest::mouseDClick(drawing, Qt::LeftButton, {}, onLink);
+    QWidget *spin = QApplication::focusWidget();
+    QVERIFY(spin && spin != drawing && spin->isVisible());
+    QTest::keyClick(spin, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(spin, QStringLiteral("33"));
+    QTest::keyClick(spin, Qt::Key(key));
+    QVERIFY(!spin->isVisible());
+    QCOMPARE(editor->editing().network().links.at(0).weight, weight);
 }
 
 void NetworkEditorTest::cellTyped_data()
