@@ -29,6 +29,7 @@ private slots:
     void cleanup();
     void pointerMakesAPair();
     void dragIsOneUndoEntry();
+    void noRoomForAVertex();
     void weightInPlace_data();
     void weightInPlace();
     void cellTyped_data();
@@ -134,6 +135,20 @@ void NetworkEditorTest::dragIsOneUndoEntry()
     QCOMPARE(editor->editing().undoStack()->count(), entries + 1);
     QVERIFY(QLineF(drawing->vertexCentre(0), start + QPoint(50, 20)).length() < 2);
     QVERIFY(editor->isWindowModified());
+}
+
+// At the most vertices a network may have, "Add vertex" is disabled and its tooltip says why.
+void NetworkEditorTest::noRoomForAVertex()
+{
+    NetworkDraft full;
+    for (int v = 0; v < Routing::MostVertices; ++v)
+        QVERIFY(full.addVertex(QPointF(v * 10, v * 5)).isEmpty());
+    QVERIFY(editor->editing().replace(full, QStringLiteral("Full")));
+    QPushButton *add = button(QStringLiteral("Add vertex"));
+    QVERIFY(!add->isEnabled());
+    QVERIFY(add->toolTip().contains(QString::number(Routing::MostVertices)));
+    editor->editing().undoStack()->undo();
+    QVERIFY(add->isEnabled());
 }
 
 void NetworkEditorTest::weightInPlace_data()
