@@ -30,9 +30,9 @@ constexpr double FreeSpacing = 40; // between a new vertex and the others
 const QColor SelectionColor(250, 160, 0, 200);
 constexpr double SelectionWidth = 4;
 
-// The area the main drawing gives a network, the built-in one's, with room for the labels. It
-// is fixed, so that adding or moving one vertex never moves the others on screen.
-QRectF sceneRect()
+// Where the main drawing puts a network's vertices: the built-in network's span, as a file's
+// network is fitted into it.
+QRectF vertexArea()
 {
     static const QRectF area = [] {
         const Topology builtIn;
@@ -40,12 +40,18 @@ QRectF sceneRect()
             builtIn.vertexX.begin(), builtIn.vertexX.begin() + builtIn.vertexCount);
         const auto ys = std::minmax_element(
             builtIn.vertexY.begin(), builtIn.vertexY.begin() + builtIn.vertexCount);
-        return QRectF(QPointF(*xs.first, *ys.first), QPointF(*xs.second, *ys.second))
-            .adjusted(-SceneMargin, -SceneMargin,
-                NetworkGeometry::VertexDiscSize + NetworkGeometry::LabelWidth,
-                NetworkGeometry::VertexDiscSize + SceneMargin);
+        return QRectF(QPointF(*xs.first, *ys.first), QPointF(*xs.second, *ys.second));
     }();
     return area;
+}
+
+// What the editor shows: that area with room for the discs and labels. It is fixed, so that
+// adding or moving one vertex never moves the others on screen.
+QRectF sceneRect()
+{
+    return vertexArea().adjusted(-SceneMargin, -SceneMargin,
+        NetworkGeometry::VertexDiscSize + NetworkGeometry::LabelWidth,
+        NetworkGeometry::VertexDiscSize + SceneMargin);
 }
 
 QPointF keptInScene(QPointF position)
@@ -110,8 +116,7 @@ EditorDrawing::EditorDrawing(NetworkEditing &editing, QWidget *parent)
 
 QRectF EditorDrawing::room()
 {
-    return sceneRect().adjusted(
-        0, 0, -NetworkGeometry::VertexDiscSize, -NetworkGeometry::VertexDiscSize);
+    return vertexArea();
 }
 
 QSize EditorDrawing::sizeHint() const
@@ -218,9 +223,9 @@ QPointF EditorDrawing::vertexCentre(int vertex) const
 // The first place on a grid over the drawing that keeps its distance from every vertex.
 QPointF EditorDrawing::freeSpot() const
 {
-    const QRectF room = sceneRect();
-    for (double y = room.top() + FreeSpacing; y < room.bottom(); y += FreeSpacing) {
-        for (double x = room.left() + FreeSpacing; x < room.right(); x += FreeSpacing) {
+    const QRectF room = EditorDrawing::room();
+    for (double y = room.top(); y <= room.bottom(); y += FreeSpacing) {
+        for (double x = room.left(); x <= room.right(); x += FreeSpacing) {
             const QPointF spot(x, y);
             bool clear = true;
             for (int v = 0; v < vertexCount() && clear; ++v)
