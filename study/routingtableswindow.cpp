@@ -161,6 +161,7 @@ void RoutingTablesWindow::buildControls()
     stageLabel->setAccessibleName(tr("Agreement"));
 
     roundsTable = makeTable(tr("Rounds"), {tr("Round"), tr("Changes"), tr("What happened")}, this);
+    roundsTable->setWordWrap(false);
     connect(roundsTable, &QTableWidget::currentCellChanged, this, [this](int current) {
         if (current >= 0 && current != roundIndex)
             showRound(current, true);
@@ -194,7 +195,6 @@ void RoutingTablesWindow::buildControls()
     vectorTable = makeTable(
         tr("Distance vector"), {tr("Destination"), tr("Next hop"), tr("Cost"), tr("Note")}, this);
     sentCaption = new QLabel(this);
-    sentCaption->setWordWrap(true);
     sentTable = makeTable(tr("Sent"), {tr("Neighbour")}, this);
     sentTable->horizontalHeader()->setStretchLastSection(false);
 
@@ -209,21 +209,25 @@ void RoutingTablesWindow::buildControls()
     left->addWidget(new QLabel(tr("Rounds:"), this));
     left->addWidget(roundsTable, 3);
     left->addLayout(buttons);
-    left->addWidget(sentenceLabel);
+    left->addWidget(new QLabel(tr("Changes in the round:"), this));
     left->addWidget(changesList, 2);
 
     auto *tables = new QGridLayout;
-    tables->addWidget(buddyLabel(tr("&Vertex:"), vertexBox), 0, 0);
-    tables->addWidget(vertexBox, 0, 1);
-    tables->addWidget(new QLabel(tr("By link state:"), this), 1, 0, 1, 2);
-    tables->addWidget(new QLabel(tr("By distance vector after the round:"), this), 1, 2);
-    tables->addWidget(linkStateTable, 2, 0, 1, 2);
-    tables->addWidget(vectorTable, 2, 2);
-    tables->addWidget(sentCaption, 3, 0, 1, 3);
-    tables->addWidget(sentTable, 4, 0, 1, 3);
+    auto *vertex = new QHBoxLayout;
+    vertex->addWidget(buddyLabel(tr("&Vertex:"), vertexBox));
+    vertex->addWidget(vertexBox);
+    vertex->addStretch();
+    tables->addLayout(vertex, 0, 0, 1, 2);
+    tables->addWidget(new QLabel(tr("By link state:"), this), 1, 0);
+    tables->addWidget(new QLabel(tr("By distance vector:"), this), 1, 1);
+    tables->addWidget(linkStateTable, 2, 0);
+    tables->addWidget(vectorTable, 2, 1);
+    tables->addWidget(sentCaption, 3, 0, 1, 2);
+    tables->addWidget(sentTable, 4, 0, 1, 2);
     tables->setRowStretch(2, 3);
-    tables->setRowStretch(4, 1);
-    tables->setColumnStretch(2, 1);
+    tables->setRowStretch(4, 2);
+    tables->setColumnStretch(0, 3);
+    tables->setColumnStretch(1, 4);
 
     auto *right = new QVBoxLayout;
     auto *towards = new QHBoxLayout;
@@ -232,19 +236,21 @@ void RoutingTablesWindow::buildControls()
     towards->addStretch();
     right->addLayout(towards);
     right->addWidget(drawing, 1);
-    right->addWidget(stageLabel);
 
     auto *columns = new QHBoxLayout;
     columns->addLayout(left, 3);
-    columns->addLayout(tables, 3);
+    columns->addLayout(tables, 5);
     columns->addLayout(right, 3);
+    // The sentences run across the whole window, where a wrapped line has room to grow.
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(summary);
     layout->addWidget(buildOptions());
     layout->addWidget(buildEvents());
     layout->addWidget(newsLabel);
+    layout->addWidget(stageLabel);
+    layout->addWidget(sentenceLabel);
     layout->addLayout(columns, 1);
-    resize(1200, 760);
+    resize(1280, 760);
 }
 
 // A command with its key, which moves through the rounds wherever the Rounds table has the
@@ -467,9 +473,8 @@ void RoutingTablesWindow::fillSent()
         sentCaption->setText(tr("Nothing is sent before round 1."));
         return;
     }
-    sentCaption->setText(tr("What vertex %1 sends each neighbour in this round (— left out by "
-                            "split horizon, ∞ infinity):")
-                             .arg(vertex));
+    sentCaption->setText(
+        tr("Sent by vertex %1 in this round (— left out, ∞ infinity):").arg(vertex));
     const TableNarration narration(*run);
     for (int neighbour = 0; neighbour < count; ++neighbour) {
         if (neighbour == vertex || !costs.hasLink(neighbour, vertex))

@@ -13,8 +13,10 @@
 namespace {
 
 constexpr int Margin = 14;
+constexpr double SmallestRadius = 9; // room for a vertex's number however far the drawing shrinks
 constexpr double LinkReach = 5; // how near a click must come to a link's line, in pixels
 constexpr double ArrowLength = 10;
+constexpr double ArrowSpacing = 4; // from the centres' line, to the right of the arrow
 constexpr double ArrowHalfAngle = 0.45; // radians
 const QColor LinkColor(120, 140, 130);
 const QColor TreeColor(40, 110, 170);
@@ -151,11 +153,21 @@ QTransform TreeDrawing::toWidget() const
     return transform;
 }
 
-// An arrow along the line, its head at the edge of the target's disc.
-void TreeDrawing::drawArrow(QPainter &painter, QLineF line, double radius) const
+double TreeDrawing::discRadius(const QTransform &transform, int vertex) const
 {
-    if (line.length() <= radius)
+    return std::max(SmallestRadius, transform.mapRect(reader.vertexDisc(vertex)).width() / 2 + 3);
+}
+
+// An arrow from one disc's edge to the other's, beside the line between their centres, so that
+// two vertices pointing at each other show two arrows.
+void TreeDrawing::drawArrow(QPainter &painter, QPointF from, QPointF to, double radius) const
+{
+    QLineF line(from, to);
+    if (line.length() <= 2 * radius)
         return;
+    const QLineF normal = line.normalVector().unitVector();
+    line.translate((normal.p2() - normal.p1()) * ArrowSpacing);
+    line.setP1(line.pointAt(radius / line.length()));
     line.setLength(line.length() - radius);
     painter.drawLine(line);
     const double angle = std::atan2(line.dy(), line.dx());
@@ -193,20 +205,21 @@ void TreeDrawing::paintEvent(QPaintEvent * /*event*/)
             continue;
         const bool loop = looping.contains(link.source);
         painter.setPen(QPen(loop ? LoopColor : TreeColor, loop ? 3 : 2.5));
-        const double radius = transform.mapRect(reader.vertexDisc(link.target)).width() / 2 + 2;
-        drawArrow(painter, transform.map(link.line), radius);
+        drawArrow(painter, transform.map(reader.vertexDisc(link.source).center()),
+            transform.map(reader.vertexDisc(link.target).center()),
+            discRadius(transform, link.target));
     }
 
     for (int v = 0; v < reader.vertexCount(); ++v) {
         const QPointF centre = transform.map(reader.vertexDisc(v).center());
-        const double radius = transform.mapRect(reader.vertexDisc(v)).width() / 2 + 1;
+        const double radius = discRadius(transform, v);
         painter.setPen(QPen(text, 1));
         painter.setBrush(v == destination ? DestinationColor : VertexColor);
-        painter.drawEllipse(centre, radius + 2, radius + 2);
+        painter.drawEllipse(centre, radius, radius);
         if (v == chosenVertex) {
             painter.setPen(QPen(MarkColor, 3));
             painter.setBrush(Qt::NoBrush);
-            painter.drawEllipse(centre, radius + 5, radius + 5);
+            painter.drawEllipse(centre, radius + 3, radius + 3);
         }
         painter.setPen(v == destination ? Qt::white : Qt::black);
         painter.drawText(

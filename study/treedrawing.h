@@ -39,7 +39,8 @@ protected:
 
 private:
     QTransform toWidget() const;
-    void drawArrow(QPainter &painter, QLineF line, double radius) const;
+    double discRadius(const QTransform &transform, int vertex) const;
+    void drawArrow(QPainter &painter, QPointF from, QPointF to, double radius) const;
 
     const NetworkReader &reader;
     QList<int> hops;
