@@ -117,7 +117,7 @@ QWidget *RoutingTablesWindow::buildEvents()
     loadBox = new QSpinBox(box);
     loadBox->setAccessibleName(tr("Change the load to"));
     loadBox->setRange(0, Routing::HighestLoad);
-    auto *load = new QPushButton(tr("Change &load"), box);
+    auto *load = new QPushButton(tr("Change l&oad"), box);
     load->setToolTip(tr("Every link costs what the new load gives it; the rounds go on from "
                         "the tables reached"));
     connect(load, &QPushButton::clicked, this, &RoutingTablesWindow::changeLoad);
@@ -136,7 +136,7 @@ QWidget *RoutingTablesWindow::buildEvents()
 
     auto *layout = new QHBoxLayout(box);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(buddyLabel(tr("Change the load &to:"), loadBox));
+    layout->addWidget(buddyLabel(tr("C&hange the load to:"), loadBox));
     layout->addWidget(loadBox);
     layout->addWidget(load);
     layout->addSpacing(12);
@@ -180,7 +180,7 @@ void RoutingTablesWindow::buildControls()
     backAction = addRoundAction(tr("&Back"), Qt::Key_Left, &RoutingTablesWindow::back);
     stepAction = addRoundAction(tr("&Step"), Qt::Key_Right, &RoutingTablesWindow::step);
     playAction = addRoundAction(playText(false), Qt::Key_Space, &RoutingTablesWindow::togglePlay);
-    lastAction = addRoundAction(tr("L&ast"), Qt::Key_End, &RoutingTablesWindow::last);
+    lastAction = addRoundAction(tr("&Last"), Qt::Key_End, &RoutingTablesWindow::last);
     auto *buttons = new QHBoxLayout;
     for (QAction *action : {firstAction, backAction, stepAction, playAction, lastAction})
         buttons->addWidget(buttonFor(action));
