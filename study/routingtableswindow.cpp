@@ -422,7 +422,7 @@ void RoutingTablesWindow::fillTables()
             changed[change.destination] = true;
     }
     const TableNarration narration(*run);
-    const auto routeCells = [&](const RoutingTables::Route &route, int destination) {
+    const auto routeCells = [&](RoutingTables::Route route, int destination) {
         if (destination == vertex)
             return QStringList {vertexName(destination), tr("itself"), QStringLiteral("0")};
         if (!route.reachable() || route.cost >= run->options().infinity)
@@ -507,9 +507,8 @@ void RoutingTablesWindow::fillTree()
         linkBox->currentData().toPoint().y());
     QString description
         = tr("Next hops towards %1 after %2: %3.")
-              .arg(towards)
-              .arg(TableNarration(*run).roundName(roundIndex))
-              .arg(arrows.isEmpty() ? tr("none") : arrows.join(QLatin1String(", ")));
+              .arg(QString::number(towards), TableNarration(*run).roundName(roundIndex),
+                  arrows.isEmpty() ? tr("none") : arrows.join(QLatin1String(", ")));
     const QList<int> loops = TreeDrawing::onLoops(hops);
     if (!loops.isEmpty()) {
         QStringList names;

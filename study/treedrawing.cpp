@@ -25,7 +25,7 @@ const QColor DestinationColor(30, 90, 60);
 const QColor VertexColor(235, 240, 236);
 const QColor MarkColor(230, 140, 0);
 
-double distanceToSegment(QPointF point, QLineF segment)
+double distanceToSegment(QPointF point, const QLineF &segment)
 {
     const QPointF along = segment.p2() - segment.p1();
     const double length = QPointF::dotProduct(along, along);

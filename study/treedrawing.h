@@ -20,7 +20,7 @@ public:
     explicit TreeDrawing(const NetworkReader &reader, QWidget *parent = nullptr);
 
     // Each vertex's next hop towards the destination, -1 for none.
-    void showTree(const QList<int> &nextHops, int destination);
+    void showTree(const QList<int> &nextHops, int towards);
     void setChosen(int vertex, int linkSource, int linkTarget);
     // The vertices whose arrow lies on a loop of next hops.
     static QList<int> onLoops(const QList<int> &nextHops);
