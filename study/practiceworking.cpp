@@ -52,6 +52,12 @@ QString nextHopLine(const PracticeQuestion &question)
             .arg(from)
             .arg(to);
     const int hop = route.nextHop;
+    if (hop == to)
+        return PracticeWorking::tr("The cheapest route from vertex %1 to vertex %2 is their own "
+                                   "link, at %3.")
+            .arg(from)
+            .arg(to)
+            .arg(route.cost);
     return PracticeWorking::tr("The cheapest route from vertex %1 to vertex %2 costs %3: first "
                                "the link %1 to %4 at %5, then %4's route on at %6.")
         .arg(from)

@@ -69,6 +69,7 @@ RoutingTablesWindow::RoutingTablesWindow(const NetworkModel &model, QWidget *par
     setWindowTitle(tr("Routing tables"));
     setAttribute(Qt::WA_QuitOnClose, false); // closing the main window still ends the program
     buildControls();
+    roundsTable->setFocus(); // its keys move through the rounds at once
     playTimer.setInterval(PlayInterval);
     connect(&playTimer, &QTimer::timeout, this, [this] {
         if (roundIndex + 1 < roundCount())
