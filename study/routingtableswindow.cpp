@@ -209,7 +209,6 @@ void RoutingTablesWindow::buildControls()
     auto *left = new QVBoxLayout;
     left->addWidget(new QLabel(tr("Rounds:"), this));
     left->addWidget(roundsTable, 3);
-    left->addLayout(buttons);
     left->addWidget(new QLabel(tr("Changes in the round:"), this));
     left->addWidget(changesList, 2);
 
@@ -251,6 +250,7 @@ void RoutingTablesWindow::buildControls()
     layout->addWidget(stageLabel);
     layout->addWidget(sentenceLabel);
     layout->addLayout(columns, 1);
+    layout->addLayout(buttons);
     resize(1280, 760);
 }
 

@@ -42,7 +42,7 @@ TreeDrawing::TreeDrawing(const NetworkReader &reader, QWidget *parent)
     : QWidget(parent)
     , reader(reader)
 {
-    setMinimumSize(260, 220);
+    setMinimumSize(200, 180);
     setAccessibleName(tr("Forwarding tree"));
 }
 
