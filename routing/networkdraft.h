@@ -31,8 +31,13 @@ public:
 
     // Why it is no network yet (Topology::check's words), or empty.
     QString whyNoNetwork() const;
+    // Why it breaks a rule that a draft keeps too (such as one a caller put together), or empty.
+    QString whyBroken() const;
     // Only for a draft whyNoNetwork() accepts.
     Topology toTopology() const;
+
+    int vertexCount() const { return static_cast<int>(vertices.size()); }
+    bool isVertex(int vertex) const { return vertex >= 0 && vertex < vertexCount(); }
 
     bool canAddVertex() const { return vertices.size() < Routing::MostVertices; }
     // The index in links of the link source to target, or -1.
@@ -51,4 +56,11 @@ public:
     QString setWeight(int source, int target, int weight);
     // Places every vertex on a circle in the drawing area, in number order.
     void arrangeOnCircle();
+
+private:
+    static QString whyNoWeight(int weight);
+    static QString tooManyVertices();
+    QString noVertex(int vertex) const;
+    static QString noLink(int source, int target);
+    static QString notFinite();
 };

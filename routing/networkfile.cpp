@@ -103,6 +103,18 @@ QString hundredths(float value)
     return text;
 }
 
+// A DOT string in quotes, with what would end it or break its line escaped.
+QString dotQuoted(const QString &text)
+{
+    QString quoted = text;
+    quoted.replace(QLatin1Char('\\'), QLatin1String("\\\\"))
+        .replace(QLatin1Char('"'), QLatin1String("\\\""))
+        .replace(QLatin1String("\r\n"), QLatin1String("\\n"))
+        .replace(QLatin1Char('\r'), QLatin1String("\\n"))
+        .replace(QLatin1Char('\n'), QLatin1String("\\n"));
+    return QLatin1Char('"') + quoted + QLatin1Char('"');
+}
+
 // Ids that tools make up themselves say nothing a label would.
 bool isGeneratedId(const QString &id)
 {
@@ -627,6 +639,28 @@ QByteArray NetworkFile::toGraphML(const Topology &network)
     }
     xml.writeEndDocument();
     return bytes;
+}
+
+QByteArray NetworkFile::toDot(const Topology &network)
+{
+    // The drawing's y grows downward, Graphviz's upward.
+    const float height = *std::max_element(
+        network.vertexY.cbegin(), network.vertexY.cbegin() + network.vertexCount);
+    QString dot = QStringLiteral("digraph %1 {\n").arg(dotQuoted(network.name));
+    for (int v = 0; v < network.vertexCount; ++v) {
+        const QString label = network.labels[v].isEmpty() ? QString::number(v) : network.labels[v];
+        dot += QStringLiteral("  %1 [label=%2, pos=\"%3,%4!\"];\n")
+                   .arg(QString::number(v), dotQuoted(label), hundredths(network.vertexX[v]),
+                       hundredths(height - network.vertexY[v]));
+    }
+    for (const Topology::LinkEnds &link : network.linkEnds()) {
+        dot += QStringLiteral("  %1 -> %2 [label=\"%3\", weight=%3];\n")
+                   .arg(link.source)
+                   .arg(link.target)
+                   .arg(link.weight);
+    }
+    dot += QLatin1String("}\n");
+    return dot.toUtf8();
 }
 
 QString NetworkFile::write(const Topology &network, const QString &path)

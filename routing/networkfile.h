@@ -37,6 +37,9 @@ public:
 
     // Directed GraphML, the same bytes for the same network.
     static QByteArray toGraphML(const Topology &network);
+    // Graphviz DOT: a digraph of numbered vertices at their pinned positions in points, y
+    // upward, their labels, and the links with their weights as labels and edge weights.
+    static QByteArray toDot(const Topology &network);
     // Replaces the file only once it is completely written; an error text, or empty.
     static QString write(const Topology &network, const QString &path);
 

@@ -9,6 +9,8 @@
 #include <QPointF>
 #include <QString>
 
+#include <functional>
+
 class QUndoStack;
 
 // The network of the editor and every change to it, each one undoable: the window's drawing,
@@ -20,7 +22,7 @@ class NetworkEditing : public QObject
     Q_OBJECT
 
 public:
-    explicit NetworkEditing(const NetworkDraft &network, QObject *parent = nullptr);
+    explicit NetworkEditing(NetworkDraft network, QObject *parent = nullptr);
 
     const NetworkDraft &network() const { return draft; }
     QUndoStack *undoStack() const { return stack; }
@@ -52,6 +54,13 @@ signals:
     void announced(const QString &text);
 
 private:
+    // Makes the change on a copy: refused when it gives a reason, pushed when it changes
+    // something. A move names its vertex so that the next move of it merges.
+    bool edit(const std::function<QString(NetworkDraft &)> &change, const QString &what,
+        const QString &done, int movedVertex = -1);
+    void show(const NetworkDraft &network, const QString &text);
+    QString removedText(int vertex) const;
+
     NetworkDraft draft;
     QUndoStack *stack;
 };
