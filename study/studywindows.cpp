@@ -8,6 +8,7 @@
 #include "networkdisplay.h"
 #include "networkmodel.h"
 #include "practicewindow.h"
+#include "routingtableswindow.h"
 #include "savedialog.h"
 #include "searchstepswindow.h"
 #include "serieslog.h"
@@ -97,6 +98,8 @@ StudyWindows::StudyWindows(QWidget *board, const NetworkModel *model, NetworkDis
         {"series", QT_TR_NOOP("Series"), Qt::CTRL | Qt::Key_H, &StudyWindows::showSeries, false},
         {"practice", QT_TR_NOOP("Practice"), Qt::CTRL | Qt::Key_E, &StudyWindows::showPractice,
             false},
+        {"routingTables", QT_TR_NOOP("Routing tables"), Qt::CTRL | Qt::ALT | Qt::Key_R,
+            &StudyWindows::showRoutingTables, false},
         {"copyPicture", QT_TR_NOOP("Copy picture"), Qt::CTRL | Qt::Key_C,
             &StudyWindows::copyPicture, true},
         {"savePicture", QT_TR_NOOP("Save picture..."), Qt::CTRL | Qt::Key_S,
@@ -128,6 +131,7 @@ StudyWindows::~StudyWindows()
     delete sweepWindow;
     delete seriesWindow;
     delete practiceWindow;
+    delete tablesWindow;
 }
 
 const SeriesLog &StudyWindows::seriesLog() const
@@ -181,6 +185,21 @@ void StudyWindows::showPractice()
         quitsWith(practiceWindow, board);
     }
     present(practiceWindow);
+}
+
+// The tables start again whenever the network, the load or the search's factor changes.
+void StudyWindows::showRoutingTables()
+{
+    if (!tablesWindow) {
+        tablesWindow = new RoutingTablesWindow(*model, board);
+        quitsWith(tablesWindow, board);
+        connect(
+            model, &NetworkModel::topologyChanged, tablesWindow, &RoutingTablesWindow::startAgain);
+        connect(model, &NetworkModel::loadChanged, tablesWindow, &RoutingTablesWindow::followModel);
+        connect(
+            model, &NetworkModel::cycleFinished, tablesWindow, &RoutingTablesWindow::followModel);
+    }
+    present(tablesWindow);
 }
 
 void StudyWindows::copyPicture()

@@ -14,6 +14,7 @@ class NetworkModel;
 class PracticeWindow;
 class QAction;
 class QWidget;
+class RoutingTablesWindow;
 class SearchStepsWindow;
 class SeriesLog;
 class SeriesWindow;
@@ -41,6 +42,7 @@ public slots:
     void showLoadSweep();
     void showSeries();
     void showPractice();
+    void showRoutingTables();
     void copyPicture();
     void savePicture();
 
@@ -56,4 +58,5 @@ private:
     QPointer<LoadSweepWindow> sweepWindow;
     QPointer<SeriesWindow> seriesWindow;
     QPointer<PracticeWindow> practiceWindow;
+    QPointer<RoutingTablesWindow> tablesWindow;
 };

@@ -668,6 +668,8 @@ void StudyWindowsTest::windowsFitTheScreen_data()
     QTest::newRow("Load sweep") << QByteArray("showLoadSweep") << QStringLiteral("Load sweep");
     QTest::newRow("Series") << QByteArray("showSeries") << QStringLiteral("Series");
     QTest::newRow("Practice") << QByteArray("showPractice") << QStringLiteral("Practice");
+    QTest::newRow("Routing tables")
+        << QByteArray("showRoutingTables") << QStringLiteral("Routing tables");
 }
 
 // Each window opens inside the room its screen gives, as small as the page's screen is.
