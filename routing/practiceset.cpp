@@ -3,9 +3,11 @@
 
 #include "practiceset.h"
 
+#include "distancevector.h"
 #include "loadrules.h"
 #include "routesearch.h"
 #include "routing.h"
+#include "routingtables.h"
 #include "searchcycle.h"
 #include "topology.h"
 #include "usablelinks.h"
@@ -36,7 +38,10 @@ constexpr KindEntry kindTable[] = {
     {PracticeQuestion::Label, QT_TRANSLATE_NOOP("PracticeQuestion", "Label")},
     {PracticeQuestion::BestRoute, QT_TRANSLATE_NOOP("PracticeQuestion", "Best route")},
     {PracticeQuestion::Reach, QT_TRANSLATE_NOOP("PracticeQuestion", "Reach")},
+    {PracticeQuestion::NextHop, QT_TRANSLATE_NOOP("PracticeQuestion", "Next hop")},
+    {PracticeQuestion::AfterRound, QT_TRANSLATE_NOOP("PracticeQuestion", "After round")},
 };
+constexpr PracticeQuestion::Kind FirstTableKind = PracticeQuestion::NextHop;
 
 constexpr int Hundredths = 100; // factors are stated with two decimals
 constexpr int FactorDraws = Hundredths + 1; // 0.00 to 1.00, both included
@@ -288,6 +293,78 @@ void makeReachQuestion(QRandomGenerator &generator, Topology &topology, Practice
     question.number = question.load;
 }
 
+// Whether the first hop of the route link state gives is the only one as cheap: another
+// neighbour whose link and route cost as much would be as right.
+bool onlyCheapestHop(const LinkCosts &costs, const RoutingTables &tables, int from, int to)
+{
+    const RoutingTables::Route &route = tables.route(from, to);
+    if (!route.reachable())
+        return true;
+    for (int neighbour = 0; neighbour < costs.vertexCount(); ++neighbour) {
+        const RoutingTables::Route &onward = tables.route(neighbour, to);
+        if (neighbour != route.nextHop && costs.hasLink(from, neighbour) && onward.reachable()
+            && costs.cost(from, neighbour) + onward.cost == route.cost)
+            return false;
+    }
+    return true;
+}
+
+// Endpoints and a load below StepKindLoads, where every link passes at load plus weight, drawn
+// again while another first hop would be as cheap.
+void makeNextHopQuestion(
+    QRandomGenerator &generator, const Topology &topology, PracticeQuestion &question)
+{
+    for (int draw = 1;; ++draw) {
+        drawEndpoints(generator, topology, question);
+        question.load = static_cast<int>(generator.bounded(StepKindLoads));
+        question.costs = LinkCosts(topology, question.load, 1.0f);
+        const RoutingTables tables = RoutingTables::linkState(question.costs);
+        if (draw == MostEndpointDraws
+            || onlyCheapestHop(question.costs, tables, question.source, question.destination)) {
+            const RoutingTables::Route &route = tables.route(question.source, question.destination);
+            if (route.reachable())
+                question.number = route.nextHop;
+            else
+                question.word = QStringLiteral("none");
+            break;
+        }
+    }
+    question.text = PracticeQuestion::tr(
+        "Random effect off, load %1: by link state, what is vertex %2's next hop towards "
+        "vertex %3? Type its number or click it, or type \"none\" if it has no route.")
+                        .arg(question.load)
+                        .arg(question.source)
+                        .arg(question.destination);
+}
+
+// A round among those in which the run still learns something.
+void makeAfterRoundQuestion(
+    QRandomGenerator &generator, const Topology &topology, PracticeQuestion &question)
+{
+    drawEndpoints(generator, topology, question);
+    question.load = static_cast<int>(generator.bounded(StepKindLoads));
+    question.costs = LinkCosts(topology, question.load, 1.0f);
+    const DistanceVector run(question.costs);
+    const int lastChange = std::max(1, run.stages().front().lastChange);
+    question.step = 1 + static_cast<int>(generator.bounded(lastChange));
+    const RoutingTables::Route &route
+        = run.rounds()[static_cast<size_t>(question.step)].tables.route(
+            question.source, question.destination);
+    if (route.reachable())
+        question.number = route.cost;
+    else
+        question.word = QStringLiteral("no route");
+    question.text = PracticeQuestion::tr(
+        "Random effect off, load %1: distance vector starts with every vertex knowing only its "
+        "own links; in each round every vertex takes, for each destination, the cheapest of a "
+        "neighbour's claim of the round before plus the link to it. What does vertex %2's entry "
+        "for vertex %3 cost after round %4? Type a number, or \"no route\".")
+                        .arg(question.load)
+                        .arg(question.source)
+                        .arg(question.destination)
+                        .arg(question.step);
+}
+
 } // namespace
 
 float PracticeQuestion::factor() const
@@ -324,9 +401,21 @@ QString PracticeQuestion::kindName(Kind kind)
 PracticeSet::Kinds PracticeSet::allKinds()
 {
     Kinds kinds;
-    for (const KindEntry &entry : kindTable)
-        kinds << entry.kind;
+    for (const KindEntry &entry : kindTable) {
+        if (entry.kind < FirstTableKind)
+            kinds << entry.kind;
+    }
     return kinds;
+}
+
+PracticeSet::Kinds PracticeSet::tableKinds()
+{
+    return {PracticeQuestion::NextHop, PracticeQuestion::AfterRound};
+}
+
+PracticeSet::Kinds PracticeSet::everyKind()
+{
+    return allKinds() + tableKinds();
 }
 
 bool PracticeSet::canAsk(PracticeQuestion::Kind kind, const Topology &topology)
@@ -386,6 +475,12 @@ PracticeSet::PracticeSet(int number, const Kinds &kinds, const Topology &topolog
             break;
         case PracticeQuestion::Reach:
             makeReachQuestion(generator, working, question);
+            break;
+        case PracticeQuestion::NextHop:
+            makeNextHopQuestion(generator, working, question);
+            break;
+        case PracticeQuestion::AfterRound:
+            makeAfterRoundQuestion(generator, working, question);
             break;
         }
         list << question;

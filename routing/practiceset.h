@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "linkcosts.h"
 #include "searchrecord.h"
 #include "topology.h"
 
@@ -17,7 +18,18 @@ struct PracticeQuestion
     Q_DECLARE_TR_FUNCTIONS(PracticeQuestion)
 
 public:
-    enum Kind { NextVertex, Distance, LoadTest, Cost, Label, BestRoute, Reach };
+    // The kinds on the search first, then those on routing tables.
+    enum Kind {
+        NextVertex,
+        Distance,
+        LoadTest,
+        Cost,
+        Label,
+        BestRoute,
+        Reach,
+        NextHop,
+        AfterRound
+    };
 
     Kind kind = NextVertex;
     // The search's endpoints, or the link's source and target.
@@ -26,12 +38,14 @@ public:
     int load = 0;
     int weight = 0; // the link kinds' link
     int factorHundredths = 100; // the link kinds' factor, as the question states it
-    int step = 0; // the step kinds: the search is shown after this many steps
+    int step = 0; // the step kinds: the search is shown after this many steps; After round: K
     int vertex = 0; // Distance: the vertex asked about
     // The step kinds and Best route: the cycle's search. Reach: the search at the last load
     // that reaches the destination, and in beyond the one at the answer.
     SearchRecord record;
     SearchRecord beyond;
+    // The table kinds: every link's cost at the load, random effect off.
+    LinkCosts costs;
 
     QString text;
     // The answer: a word ("none", "left out", "NoLink", "no path", "yes", "no") or a number.
@@ -39,7 +53,7 @@ public:
     double number = 0;
 
     float factor() const;
-    bool asksForVertex() const { return kind == NextVertex; }
+    bool asksForVertex() const { return kind == NextVertex || kind == NextHop; }
     QString answerText() const;
     // Words are compared without case or spaces; a number agrees to two decimals.
     bool accepts(const QString &typed) const;
@@ -64,7 +78,11 @@ public:
     // On the built-in network.
     PracticeSet(int number, const Kinds &kinds);
 
+    // The kinds on the search: those of a set when none are chosen.
     static Kinds allKinds();
+    // The kinds on routing tables, asked only when chosen.
+    static Kinds tableKinds();
+    static Kinds everyKind();
     static bool canAsk(PracticeQuestion::Kind kind, const Topology &topology);
     int number() const { return setNumber; }
     const Kinds &kinds() const { return chosenKinds; }

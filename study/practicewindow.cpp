@@ -82,9 +82,10 @@ void PracticeWindow::buildControls()
 
     auto *kinds = new QGroupBox(tr("Kinds"), this);
     auto *kindsLayout = new QHBoxLayout(kinds);
-    for (PracticeQuestion::Kind kind : PracticeSet::allKinds()) {
+    // The table kinds are left out until ticked, so that a set number keeps its set.
+    for (PracticeQuestion::Kind kind : PracticeSet::everyKind()) {
         auto *box = new QCheckBox(PracticeQuestion::kindName(kind), kinds);
-        box->setChecked(true);
+        box->setChecked(PracticeSet::allKinds().contains(kind));
         kindBoxes << box;
         kindsLayout->addWidget(box);
         connect(box, &QCheckBox::toggled, this, [this, box](bool on) {
@@ -176,7 +177,7 @@ void PracticeWindow::buildControls()
 PracticeSet::Kinds PracticeWindow::chosenKinds() const
 {
     PracticeSet::Kinds kinds;
-    const PracticeSet::Kinds all = PracticeSet::allKinds();
+    const PracticeSet::Kinds all = PracticeSet::everyKind();
     for (int i = 0; i < kindBoxes.size(); ++i) {
         if (kindBoxes[i]->isChecked())
             kinds << all[i];
@@ -278,7 +279,7 @@ QString PracticeWindow::scoreText() const
 {
     QString text = tr("%1 of %2 right").arg(rightCount()).arg(practice->questions().size());
     QStringList wrong;
-    for (PracticeQuestion::Kind kind : PracticeSet::allKinds()) {
+    for (PracticeQuestion::Kind kind : PracticeSet::everyKind()) {
         for (int i = 0; i < results.size(); ++i) {
             if (!results[i] && practice->questions()[i].kind == kind) {
                 wrong << PracticeQuestion::kindName(kind);

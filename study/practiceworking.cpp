@@ -3,10 +3,13 @@
 
 #include "practiceworking.h"
 
+#include "distancevector.h"
 #include "explanations.h"
 #include "link.h"
 #include "practiceset.h"
+#include "routingtables.h"
 #include "stepnarration.h"
+#include "tablenarration.h"
 
 namespace {
 
@@ -36,6 +39,63 @@ QStringList stepLines(const SearchRecord &record, int row, int onlyVertex)
     return lines;
 }
 
+// The route link state gives, taken apart into its first link and the rest.
+QString nextHopLine(const PracticeQuestion &question)
+{
+    const int from = question.source;
+    const int to = question.destination;
+    const RoutingTables tables = RoutingTables::linkState(question.costs);
+    const RoutingTables::Route &route = tables.route(from, to);
+    if (!route.reachable())
+        return PracticeWorking::tr("At load %1 no route leads from vertex %2 to vertex %3.")
+            .arg(question.load)
+            .arg(from)
+            .arg(to);
+    const int hop = route.nextHop;
+    if (hop == to)
+        return PracticeWorking::tr("The cheapest route from vertex %1 to vertex %2 is their own "
+                                   "link, at %3.")
+            .arg(from)
+            .arg(to)
+            .arg(route.cost);
+    return PracticeWorking::tr("The cheapest route from vertex %1 to vertex %2 costs %3: first "
+                               "the link %1 to %4 at %5, then %4's route on at %6.")
+        .arg(from)
+        .arg(to)
+        .arg(route.cost)
+        .arg(hop)
+        .arg(question.costs.cost(from, hop))
+        .arg(tables.route(hop, to).cost);
+}
+
+// The round up to the one asked about that last changed the entry, and why.
+QStringList afterRoundLines(const PracticeQuestion &question)
+{
+    const DistanceVector run(question.costs);
+    const TableNarration narration(run);
+    for (int round = question.step; round > 0; --round) {
+        for (const DistanceVector::Change &change :
+            run.rounds()[static_cast<size_t>(round)].changes) {
+            if (change.vertex == question.source && change.destination == question.destination)
+                return {narration.changeSentence(round, change)};
+        }
+    }
+    const RoutingTables::Route &start
+        = run.rounds().front().tables.route(question.source, question.destination);
+    if (!start.reachable())
+        return {PracticeWorking::tr("Up to round %1 no neighbour tells vertex %2 of a route to %3.")
+                    .arg(question.step)
+                    .arg(question.source)
+                    .arg(question.destination)};
+    return {
+        PracticeWorking::tr("Up to round %1 nothing beats the link %2 to %3 at %4 that vertex %2 "
+                            "started with.")
+            .arg(question.step)
+            .arg(question.source)
+            .arg(question.destination)
+            .arg(start.cost)};
+}
+
 } // namespace
 
 QStringList PracticeWorking::lines(const PracticeQuestion &question)
@@ -55,6 +115,10 @@ QStringList PracticeWorking::lines(const PracticeQuestion &question)
         return {Explanations::labelLine(question.load, link)};
     case PracticeQuestion::BestRoute:
         return {outcome(question.record)};
+    case PracticeQuestion::NextHop:
+        return {nextHopLine(question)};
+    case PracticeQuestion::AfterRound:
+        return afterRoundLines(question);
     case PracticeQuestion::Reach:
         break;
     }

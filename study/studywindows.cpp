@@ -9,6 +9,7 @@
 #include "networkeditor.h"
 #include "networkmodel.h"
 #include "practicewindow.h"
+#include "routingtableswindow.h"
 #include "savedialog.h"
 #include "searchstepswindow.h"
 #include "serieslog.h"
@@ -98,6 +99,8 @@ StudyWindows::StudyWindows(QWidget *board, const NetworkModel *model, NetworkDis
         {"series", QT_TR_NOOP("Series"), Qt::CTRL | Qt::Key_H, &StudyWindows::showSeries, false},
         {"practice", QT_TR_NOOP("Practice"), Qt::CTRL | Qt::Key_E, &StudyWindows::showPractice,
             false},
+        {"routingTables", QT_TR_NOOP("Routing tables"), Qt::CTRL | Qt::ALT | Qt::Key_R,
+            &StudyWindows::showRoutingTables, false},
         {"editNetwork", QT_TR_NOOP("Edit network..."), Qt::CTRL | Qt::ALT | Qt::Key_D,
             &StudyWindows::showNetworkEditor, false},
         {"copyPicture", QT_TR_NOOP("Copy picture"), Qt::CTRL | Qt::Key_C,
@@ -131,6 +134,7 @@ StudyWindows::~StudyWindows()
     delete sweepWindow;
     delete seriesWindow;
     delete practiceWindow;
+    delete tablesWindow;
     delete editorWindow;
 }
 
@@ -187,13 +191,28 @@ void StudyWindows::showPractice()
     present(practiceWindow);
 }
 
+// The tables start again whenever the network, the load or the search's factor changes.
+void StudyWindows::showRoutingTables()
+{
+    if (!tablesWindow) {
+        tablesWindow = new RoutingTablesWindow(*model, board);
+        quitsWith(tablesWindow, board);
+        connect(
+            model, &NetworkModel::topologyChanged, tablesWindow, &RoutingTablesWindow::startAgain);
+        connect(model, &NetworkModel::loadChanged, tablesWindow, &RoutingTablesWindow::followModel);
+        connect(
+            model, &NetworkModel::cycleFinished, tablesWindow, &RoutingTablesWindow::followModel);
+    }
+    present(tablesWindow);
+}
+
 // The editor works on a copy of the network shown and changes nothing until it hands one over.
 // Closed, it goes: opened again, it starts from the network shown then.
 void StudyWindows::showNetworkEditor()
 {
     if (!editorWindow) {
         editorWindow = new NetworkEditor(model->topology(), board);
-        // Ctrl+Q here first closes the editor, which asks about unsaved changes, then the program.
+        // Ctrl+Q here closes the editor first, which asks about unsaved changes.
         new QShortcut(
             QKeySequence(Qt::CTRL | Qt::Key_Q), editorWindow, this,
             [this] {

@@ -15,6 +15,7 @@ class NetworkModel;
 class PracticeWindow;
 class QAction;
 class QWidget;
+class RoutingTablesWindow;
 class SearchStepsWindow;
 class SeriesLog;
 class SeriesWindow;
@@ -47,6 +48,7 @@ public slots:
     void showLoadSweep();
     void showSeries();
     void showPractice();
+    void showRoutingTables();
     void showNetworkEditor();
     void copyPicture();
     void savePicture();
@@ -63,5 +65,6 @@ private:
     QPointer<LoadSweepWindow> sweepWindow;
     QPointer<SeriesWindow> seriesWindow;
     QPointer<PracticeWindow> practiceWindow;
+    QPointer<RoutingTablesWindow> tablesWindow;
     QPointer<NetworkEditor> editorWindow;
 };

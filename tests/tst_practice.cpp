@@ -84,6 +84,26 @@ const Link *topologyLink(const Topology &topology, int source, int target)
     return nullptr;
 }
 
+// The cheapest walk of at most links links, a link at load plus weight and left out above 99,
+// the first of a pair's links only: what distance vector holds after round links - 1.
+int cheapestWithin(const Topology &topology, int source, int destination, int load, int links)
+{
+    std::vector<int> cost(topology.vertexCount, Unreachable);
+    cost[source] = 0;
+    for (int round = 0; round < links; ++round) {
+        std::vector<int> next = cost;
+        for (int v = 0; v < topology.vertexCount; ++v) {
+            for (int w = 0; w < topology.vertexCount; ++w) {
+                const Link *link = topologyLink(topology, v, w);
+                if (cost[v] < Unreachable && link && load + int(link->weight) <= 99)
+                    next[w] = std::min(next[w], cost[v] + load + int(link->weight));
+            }
+        }
+        cost = next;
+    }
+    return cost[destination];
+}
+
 QString typedAnswer(const PracticeQuestion &question, bool right)
 {
     if (right)
@@ -158,6 +178,26 @@ void verifyAnswer(const Topology &topology, const PracticeQuestion &q, const QBy
             QVERIFY2(q.word == "no path", where);
         break;
     }
+    case PracticeQuestion::NextHop: {
+        // A first link whose far end goes on as cheaply as the whole route.
+        const int whole = oracle(topology, q.source, q.destination, q.load).distance[q.destination];
+        if (whole >= Unreachable) {
+            QVERIFY2(q.word == "none", where);
+            break;
+        }
+        const Link *first = topologyLink(topology, q.source, int(q.number));
+        QVERIFY2(q.word.isEmpty() && first, where);
+        const int onward
+            = oracle(topology, first->target, q.destination, q.load).distance[q.destination];
+        QVERIFY2(q.load + int(first->weight) + onward == whole, where);
+        break;
+    }
+    case PracticeQuestion::AfterRound: {
+        const int cost = cheapestWithin(topology, q.source, q.destination, q.load, q.step + 1);
+        QVERIFY2(q.step >= 1, where);
+        QVERIFY2(cost < Unreachable ? q.number == cost : q.word == "no route", where);
+        break;
+    }
     case PracticeQuestion::Reach: {
         const int load = int(q.number);
         QVERIFY2(load > 0 && load <= 50, where);
@@ -207,6 +247,7 @@ void PracticeTest::answersAgreeWithReference_data()
     QTest::newRow("steps") << 1001 << PracticeSet::Kinds {Q::NextVertex, Q::Distance};
     QTest::newRow("links") << 2001 << PracticeSet::Kinds {Q::LoadTest, Q::Cost, Q::Label};
     QTest::newRow("routes") << 3001 << PracticeSet::Kinds {Q::BestRoute, Q::Reach};
+    QTest::newRow("tables") << 4001 << PracticeSet::Kinds {Q::NextHop, Q::AfterRound};
 }
 
 // Every answer against the reference search, or against the rule worked out in whole

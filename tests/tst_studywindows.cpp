@@ -668,6 +668,8 @@ void StudyWindowsTest::windowsFitTheScreen_data()
     QTest::newRow("Load sweep") << QByteArray("showLoadSweep") << QStringLiteral("Load sweep");
     QTest::newRow("Series") << QByteArray("showSeries") << QStringLiteral("Series");
     QTest::newRow("Practice") << QByteArray("showPractice") << QStringLiteral("Practice");
+    QTest::newRow("Routing tables")
+        << QByteArray("showRoutingTables") << QStringLiteral("Routing tables");
     QTest::newRow("Network editor")
         << QByteArray("showNetworkEditor") << QStringLiteral("Network editor[*]");
 }
