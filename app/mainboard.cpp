@@ -131,6 +131,7 @@ MainBoard::MainBoard(const Topology &topology, QWidget *parent)
     networkFiles = new NetworkCommands(this, model.get());
     studyWindows->addMenuEntries(networkFiles->actions());
     connect(networkFiles, &NetworkCommands::networkShown, this, &MainBoard::newGame);
+    connect(studyWindows, &StudyWindows::networkMade, networkFiles, &NetworkCommands::showNetwork);
     connect(model.get(), &NetworkModel::topologyChanged, this, &MainBoard::followTopology);
 }
 

@@ -16,15 +16,6 @@
 #include <QStandardPaths>
 #include <QWidget>
 
-namespace {
-
-QString graphmlFilter()
-{
-    return NetworkCommands::tr("GraphML networks (*.graphml *.xml)");
-}
-
-} // namespace
-
 NetworkCommands::NetworkCommands(QWidget *board, NetworkModel *model)
     : QObject(board)
     , board(board)
@@ -108,7 +99,7 @@ void NetworkCommands::openNetwork()
 #ifdef Q_OS_WASM
     // The browser hands over the chosen file's bytes, never a path.
     QFileDialog::getOpenFileContent(
-        graphmlFilter(), [this](const QString &name, const QByteArray &content) {
+        NetworkFile::fileFilter(), [this](const QString &name, const QByteArray &content) {
             if (name.isEmpty())
                 return; // cancelled
             const QString problem = openContent(content, name);
@@ -118,7 +109,8 @@ void NetworkCommands::openNetwork()
 #else
     // open(), not exec(): no event loop of the dialog's own.
     auto *dialog = new QFileDialog(board, tr("Open network"),
-        QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation), graphmlFilter());
+        QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation),
+        NetworkFile::fileFilter());
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->setFileMode(QFileDialog::ExistingFile);
     dialog->setAcceptMode(QFileDialog::AcceptOpen);
@@ -144,12 +136,17 @@ void NetworkCommands::saveNetwork()
     request.title = tr("Save network");
     request.suggestedName = name + QStringLiteral(".graphml");
     request.folder = QStandardPaths::DocumentsLocation;
-    request.filters = graphmlFilter();
+    request.filters = NetworkFile::fileFilter();
     request.failure = tr("The network could not be saved as %1: %2.");
     request.produce = [this](const QString &) {
         return SaveDialog::Content {NetworkFile::toGraphML(model->topology()), {}};
     };
     SaveDialog::ask(board, request);
+}
+
+void NetworkCommands::showNetwork(const Topology &topology)
+{
+    show(topology);
 }
 
 void NetworkCommands::show(const Topology &topology)

@@ -45,6 +45,8 @@ public slots:
     void openNetwork();
     void showBuiltIn();
     void saveNetwork();
+    // Shows a network made in the program, beginning a new series as opening a file does.
+    void showNetwork(const Topology &topology);
 
 private:
     QString showRead(const NetworkFile::ReadResult &read);

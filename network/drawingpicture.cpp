@@ -133,9 +133,10 @@ SaveDialog::Request pictureRequest(QWidget &widget, const QString &title,
     const QString &suggestedName, const Paint &paint, const Pixels &pixels)
 {
     return {title, suggestedName, QStandardPaths::PicturesLocation, DrawingPicture::fileFilter(),
-        failureWording(), [&widget, paint, pixels](const QString &name) {
-            return content(widget, name, paint, pixels);
-        }};
+        failureWording(),
+        [&widget, paint, pixels](
+            const QString &name) { return content(widget, name, paint, pixels); },
+        {}};
 }
 
 } // namespace

@@ -17,7 +17,6 @@ constexpr float LabelAdvance = 10; // label past the line's midpoint, along the 
 constexpr float ForwardLabelSide = 12;
 constexpr float ReverseLabelSide = 5;
 constexpr float MinimumLength = 1e-7f;
-constexpr int VertexDiscSize = 14;
 constexpr int HighlightSize = 20;
 constexpr float HighlightInset = 3;
 constexpr double NumberBaseline = 11.7;

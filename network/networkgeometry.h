@@ -27,6 +27,7 @@ public:
     // A line 4 pixels to the side of the centres' line, so that the pair's two directions run
     // side by side, and the label past its midpoint.
     LinkGeometry link(int source, Link link) const;
+    static constexpr int VertexDiscSize = 14;
     QRectF vertexDisc(int vertex) const;
     QPointF vertexCentre(int vertex) const;
     // Where a vertex's number is written, and the ring that marks an endpoint.

@@ -7,6 +7,7 @@
 #include "boldfont.h"
 #include "explanations.h"
 #include "loadrules.h"
+#include "networkcolors.h"
 #include "networkmodel.h"
 
 #include <QBrush>
@@ -25,13 +26,13 @@ namespace {
 constexpr int MessagePointSize = 18;
 constexpr int NoticePointSize = 28;
 
-const QColor ForwardLineColor(0, 65, 85, 170);
-const QColor ReverseLineColor(85, 0, 45, 170);
+const QColor &ForwardLineColor = NetworkColors::ForwardLine;
+const QColor &ReverseLineColor = NetworkColors::ReverseLine;
 const QColor ForwardSaturatedColor(0, 65, 85, 130);
 const QColor ReverseSaturatedColor(85, 0, 45, 130);
-const QColor ForwardLabelColor(0, 0, 85, 150);
-const QColor ReverseLabelColor(85, 0, 0, 150);
-const QColor VertexBrushColor(70, 160, 105, 240);
+const QColor &ForwardLabelColor = NetworkColors::ForwardLabel;
+const QColor &ReverseLabelColor = NetworkColors::ReverseLabel;
+const QColor &VertexBrushColor = NetworkColors::VertexBrush;
 const QColor SourceBrushColor(200, 20, 95, 140);
 const QColor DestinationBrushColor(95, 20, 200, 140);
 const QColor PathColor(250, 50, 0, 120);

@@ -63,6 +63,8 @@ void download(QWidget *parent, const SaveDialog::Request &request, const QString
         return;
     }
     QFileDialog::saveFileContent(content.bytes, name);
+    if (request.saved)
+        request.saved(name);
 }
 #endif
 
@@ -103,9 +105,12 @@ void SaveDialog::ask(QWidget *parent, const Request &request)
     QObject::connect(dialog, &QFileDialog::filterSelected, dialog, takeSuffix);
     QObject::connect(
         dialog, &QFileDialog::fileSelected, dialog, [parent, request, dialog](const QString &path) {
-            const QString error = saveChosen(request, path, dialog->selectedNameFilter());
+            const QString filter = dialog->selectedNameFilter();
+            const QString error = saveChosen(request, path, filter);
             if (!error.isEmpty())
                 showFailure(parent, request.title, error);
+            else if (request.saved)
+                request.saved(nameFor(path, request.filters, filter));
         });
     dialog->open();
 #endif

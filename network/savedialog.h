@@ -36,6 +36,7 @@ public:
         QString filters; // the dialog's name filters, ";;" between them
         QString failure; // a failed write: "%1" the file, "%2" why
         std::function<Content(const QString &name)> produce; // the extension chooses the format
+        std::function<void(const QString &name)> saved; // after a save that succeeded, if set
     };
 
     // Asks where to save and saves there; a failure is shown in a message box.

@@ -703,3 +703,8 @@ QStringList NetworkFile::examples()
     }
     return {};
 }
+
+QString NetworkFile::fileFilter()
+{
+    return tr("GraphML networks (*.graphml *.xml)");
+}

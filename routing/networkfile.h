@@ -31,6 +31,8 @@ public:
         QString error; // empty when the network was read
     };
 
+    // The file dialogs' filter for GraphML files.
+    static QString fileFilter();
     static ReadResult read(const QString &path);
     // The network is named after the file's complete base name.
     static ReadResult parse(const QByteArray &data, const QString &fileName);

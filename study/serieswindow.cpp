@@ -121,7 +121,8 @@ SaveDialog::Request SeriesWindow::csvRequest() const
         tr("CSV file (*.csv)"), tr("Could not save the searches to %1: %2."),
         [this](const QString &) {
             return SaveDialog::Content {log.csv().toUtf8(), {}};
-        }};
+        },
+        {}};
 }
 
 QString SeriesWindow::saveCsv(const QString &path) const

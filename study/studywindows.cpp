@@ -6,6 +6,7 @@
 #include "drawingpicture.h"
 #include "loadsweepwindow.h"
 #include "networkdisplay.h"
+#include "networkeditor.h"
 #include "networkmodel.h"
 #include "practicewindow.h"
 #include "routingtableswindow.h"
@@ -100,6 +101,8 @@ StudyWindows::StudyWindows(QWidget *board, const NetworkModel *model, NetworkDis
             false},
         {"routingTables", QT_TR_NOOP("Routing tables"), Qt::CTRL | Qt::ALT | Qt::Key_R,
             &StudyWindows::showRoutingTables, false},
+        {"editNetwork", QT_TR_NOOP("Edit network..."), Qt::CTRL | Qt::ALT | Qt::Key_D,
+            &StudyWindows::showNetworkEditor, false},
         {"copyPicture", QT_TR_NOOP("Copy picture"), Qt::CTRL | Qt::Key_C,
             &StudyWindows::copyPicture, true},
         {"savePicture", QT_TR_NOOP("Save picture..."), Qt::CTRL | Qt::Key_S,
@@ -132,6 +135,7 @@ StudyWindows::~StudyWindows()
     delete seriesWindow;
     delete practiceWindow;
     delete tablesWindow;
+    delete editorWindow;
 }
 
 const SeriesLog &StudyWindows::seriesLog() const
@@ -200,6 +204,25 @@ void StudyWindows::showRoutingTables()
             model, &NetworkModel::cycleFinished, tablesWindow, &RoutingTablesWindow::followModel);
     }
     present(tablesWindow);
+}
+
+// The editor works on a copy of the network shown and changes nothing until it hands one over.
+// Closed, it goes: opened again, it starts from the network shown then.
+void StudyWindows::showNetworkEditor()
+{
+    if (!editorWindow) {
+        editorWindow = new NetworkEditor(model->topology(), board);
+        // Ctrl+Q here closes the editor first, which asks about unsaved changes.
+        new QShortcut(
+            QKeySequence(Qt::CTRL | Qt::Key_Q), editorWindow, this,
+            [this] {
+                if (editorWindow->close())
+                    board->close();
+            },
+            Qt::WindowShortcut);
+        connect(editorWindow, &NetworkEditor::networkMade, this, &StudyWindows::networkMade);
+    }
+    present(editorWindow);
 }
 
 void StudyWindows::copyPicture()

@@ -10,6 +10,7 @@
 
 class LoadSweepWindow;
 class NetworkDisplay;
+class NetworkEditor;
 class NetworkModel;
 class PracticeWindow;
 class QAction;
@@ -18,6 +19,7 @@ class RoutingTablesWindow;
 class SearchStepsWindow;
 class SeriesLog;
 class SeriesWindow;
+class Topology;
 
 // The windows that study the main window's searches, and the pictures of its drawing: opened by
 // their keys in the main window and from the drawing's context menu, windows made when first
@@ -37,12 +39,17 @@ public:
     // Further commands for the drawing's context menu, after a separator.
     void addMenuEntries(const QList<QAction *> &actions);
 
+signals:
+    // The network editor hands over a network to show, as opening its file would.
+    void networkMade(const Topology &network);
+
 public slots:
     void showSearchSteps();
     void showLoadSweep();
     void showSeries();
     void showPractice();
     void showRoutingTables();
+    void showNetworkEditor();
     void copyPicture();
     void savePicture();
 
@@ -59,4 +66,5 @@ private:
     QPointer<SeriesWindow> seriesWindow;
     QPointer<PracticeWindow> practiceWindow;
     QPointer<RoutingTablesWindow> tablesWindow;
+    QPointer<NetworkEditor> editorWindow;
 };

@@ -186,8 +186,9 @@ void ControlPanelTest::controlColumn()
     // The panel's own keys, then those of the windows that study the searches, then those that
     // choose the network.
     QCOMPARE(shortcuts,
-        QStringList({"Enter", "Return", "Ctrl+Q", "Ctrl+T", "Ctrl+L", "Ctrl+H", "Ctrl+E",
-            "Ctrl+Alt+R", "Ctrl+C", "Ctrl+S", "Ctrl+Alt+O", "Ctrl+Alt+B", "Ctrl+Alt+S"}));
+        QStringList(
+            {"Enter", "Return", "Ctrl+Q", "Ctrl+T", "Ctrl+L", "Ctrl+H", "Ctrl+E", "Ctrl+Alt+R",
+                "Ctrl+Alt+D", "Ctrl+C", "Ctrl+S", "Ctrl+Alt+O", "Ctrl+Alt+B", "Ctrl+Alt+S"}));
 }
 
 void ControlPanelTest::twoWayBinding()

@@ -670,6 +670,8 @@ void StudyWindowsTest::windowsFitTheScreen_data()
     QTest::newRow("Practice") << QByteArray("showPractice") << QStringLiteral("Practice");
     QTest::newRow("Routing tables")
         << QByteArray("showRoutingTables") << QStringLiteral("Routing tables");
+    QTest::newRow("Network editor")
+        << QByteArray("showNetworkEditor") << QStringLiteral("Network editor[*]");
 }
 
 // Each window opens inside the room its screen gives, as small as the page's screen is.
