@@ -11,6 +11,7 @@
 
 #include <QCheckBox>
 #include <QFileDialog>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -81,13 +82,16 @@ void PracticeWindow::buildControls()
     connect(sheetButton, &QPushButton::clicked, this, &PracticeWindow::saveSheet);
 
     auto *kinds = new QGroupBox(tr("Kinds"), this);
-    auto *kindsLayout = new QHBoxLayout(kinds);
+    // Two rows, so that the window fits a screen 800 pixels wide (the web page's).
+    auto *kindsLayout = new QGridLayout(kinds);
+    const int kindColumns = (int(PracticeSet::everyKind().size()) + 1) / 2;
     // The table kinds are left out until ticked, so that a set number keeps its set.
     for (PracticeQuestion::Kind kind : PracticeSet::everyKind()) {
         auto *box = new QCheckBox(PracticeQuestion::kindName(kind), kinds);
         box->setChecked(PracticeSet::allKinds().contains(kind));
+        const int place = int(kindBoxes.size());
         kindBoxes << box;
-        kindsLayout->addWidget(box);
+        kindsLayout->addWidget(box, place / kindColumns, place % kindColumns);
         connect(box, &QCheckBox::toggled, this, [this, box](bool on) {
             if (!on && chosenKinds().isEmpty()) {
                 box->setChecked(true); // a set needs one kind at least
