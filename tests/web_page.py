@@ -3,14 +3,14 @@
 """Serves the built web page on 127.0.0.1 and drives Debian's Chromium, headless, over its
 DevTools protocol: the program's window appears, its controls reach the browser's accessibility
 tree with their names, Return gives the report of the search from 0 to 1 in the console and its
-outcome in the page's live region; the page's Save picture downloads the drawing as shown, or
-as a one-page PDF; its Search steps, Load sweep and Practice buttons open those windows inside
-the screen (the plot drawn) and their title bars close them; F6, the arrows and Return reach the
-page's buttons, and Practice is answered with keys alone; a right-click on the drawing opens the
-menu without hanging the page, and Main window brings the main window back; Ctrl+Q ends the
-program and the page says so; a page opened with ?network=FILE searches that network, so does
-the link Copy link makes, and a damaged link is refused; no exception is logged. Exits 77 (skipped) when the site or
-Chromium is missing.
+outcome in the page's live region; the page's Save picture downloads the drawing as shown, or as
+a one-page PDF; its Search steps, Load sweep, Practice, Routing tables and Edit network buttons
+open their windows inside the screen (the plot drawn) and their title bars close them; F6, the
+arrows and Return reach the page's buttons, and Practice is answered with keys alone; a
+right-click on the drawing opens the menu without hanging the page, and Main window brings the main
+window back; Ctrl+Q ends the program and the page says so; a page opened with ?network=FILE
+searches that network, so does the link Copy link makes, and a damaged link is refused; no
+exception is logged. Exits 77 (skipped) when the site or Chromium is missing.
 Usage: python3 web_page.py SITE_DIRECTORY [SCREENSHOT.png]"""
 
 import base64
@@ -328,7 +328,8 @@ try:
     # The page's buttons open the windows inside the program's screen; their title bars close
     # them.
     for name, title in (("searchSteps", "Search steps"), ("loadSweep", "Load sweep"),
-                        ("practice", "Practice")):
+                        ("practice", "Practice"), ("routingTables", "Routing tables"),
+                        ("editNetwork", "Network editor")):
         page.command(name)
         page.wait(f"the {name} button opened no {title} window",
                   lambda: page.window(title) is not None, 10)

@@ -4,7 +4,7 @@
 #
 # Installs netroute with its Windows installer under Wine, for the current user and for all
 # users: the program, its Start-menu entry (starting in the user's profile) and its uninstall
-# entry are there, and the uninstaller leaves none of them behind.
+# entry and the example networks are there, and the uninstaller leaves none of them behind.
 # The caller sets WINEPREFIX. Usage: wine_installer.sh PATH_TO_SETUP_EXE
 set -euo pipefail
 
@@ -30,6 +30,8 @@ check_mode() { # mode folder start-menu registry-root
     start_menu=$(unix_path "$3")
     [ -f "$folder/netroute/netroute.exe" ] || fail "no netroute.exe in $folder/netroute ($mode)"
     [ -f "$start_menu/netroute.lnk" ] || fail "no Start-menu entry in $start_menu ($mode)"
+    # The examples lie beside the program, where its Examples menu looks first.
+    [ -f "$folder/netroute/networks/textbook.graphml" ] || fail "no example networks ($mode)"
     # The entry starts the program in the user's profile, where a bare file name then goes.
     strings -el "$start_menu/netroute.lnk" | grep -qixF "$profile" ||
         fail "the Start-menu entry does not start in $profile ($mode)"

@@ -4,7 +4,8 @@
 #
 # Starts the Windows program under Wine on a private X server: the window's place and size, one
 # search from 0 to 1 typed with Return and its report, Ctrl+L showing the Load sweep's plot,
-# Ctrl+E opening Practice, and Ctrl+Q ending it with exit code 0.
+# Ctrl+E opening Practice, and Ctrl+Q ending it with exit code 0. Then a shipped example named
+# on the command line, searched, its Routing tables and Network editor opened, and a file that makes no network refused with status 2.
 # The caller sets WINEPREFIX. Usage: wine_window.sh PATH_TO_NETROUTE_EXE
 set -euo pipefail
 
@@ -75,3 +76,35 @@ echo "Ctrl+E opened Practice at $(window_geometry "$practice")"
 
 quit_with_ctrl_q
 echo "Ctrl+Q ended the program with exit code 0"
+
+# A network of one's own, by its Windows path as Explorer passes it.
+examples=$(cd "$(dirname "$0")/../data/networks" && pwd)
+wine "$app" "$(winepath -w "$examples/textbook.graphml")" >"$work/out" 2>"$work/err" &
+app_pid=$!
+window=$(timeout 60 xdotool search --sync --onlyvisible --name '^textbook' | head -n 1) ||
+    fail "netroute textbook.graphml showed no window named after the network"
+xdotool windowfocus --sync "$window"
+xdotool key Return
+expected='The shortest Distance from start 0 to destination 1 is 2'
+for _ in $(seq 100); do
+    tr -d '\r' <"$work/out" | grep -qx "$expected" && break
+    sleep 0.1
+done
+tr -d '\r' <"$work/out" | grep -qx "$expected" || fail "no report of 0 to 1 on textbook: $(cat "$work/out")"
+echo "netroute textbook.graphml searched the file's network: 0 to 1 costs 2"
+for command in "ctrl+alt+r Routing tables" "ctrl+alt+d Network editor"; do
+    xdotool windowfocus --sync "$window"
+    xdotool key "${command%% *}"
+    opened=$(timeout 30 xdotool search --sync --onlyvisible --name "^${command#* }" | head -n 1) ||
+        fail "${command%% *} opened no ${command#* } window"
+    echo "${command%% *} opened ${command#* } at $(window_geometry "$opened")"
+done
+xdotool windowfocus --sync "$window"
+quit_with_ctrl_q
+
+sed 's/target="[^"]*"/target="n0"/' "$examples/textbook.graphml" >"$work/bad.graphml"
+status=0
+timeout 60 wine "$app" "$(winepath -w "$work/bad.graphml")" >"$work/out" 2>"$work/err" || status=$?
+[ "$status" -eq 2 ] || fail "a bad file gave exit status $status"
+grep -q 'bad.graphml, line [0-9]' "$work/err" || fail "unexpected message: $(cat "$work/err")"
+echo "a bad file was refused: $(tr -d '\r' <"$work/err")"
