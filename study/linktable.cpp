@@ -6,36 +6,14 @@
 #include "networkediting.h"
 
 LinkTable::LinkTable(NetworkEditing &editing, QObject *parent)
-    : QAbstractTableModel(parent)
-    , editing(editing)
-    , shownRows(rowCount())
+    : EditingTable(editing, {tr("From"), tr("To"), tr("Weight")}, 1, parent)
 {
-    connect(&editing, &NetworkEditing::changed, this, &LinkTable::followNetwork);
-}
-
-// A change that keeps the number of rows updates them in place, so that an edit under way in a
-// cell, whose commit made the change, keeps its editor; any other is read again as a whole.
-void LinkTable::followNetwork()
-{
-    const int rows = rowCount();
-    if (rows == shownRows) {
-        if (rows > 0)
-            emit dataChanged(index(0, 0), index(rows - 1, ColumnCount - 1));
-        return;
-    }
-    beginResetModel();
-    shownRows = rows;
-    endResetModel();
+    followNetwork();
 }
 
 int LinkTable::rowCount(const QModelIndex &parent) const
 {
     return parent.isValid() ? 0 : static_cast<int>(editing.network().links.size());
-}
-
-int LinkTable::columnCount(const QModelIndex &parent) const
-{
-    return parent.isValid() ? 0 : ColumnCount;
 }
 
 QVariant LinkTable::data(const QModelIndex &index, int role) const
@@ -50,24 +28,6 @@ QVariant LinkTable::data(const QModelIndex &index, int role) const
         return link.target;
     case Weight:
         return link.weight;
-    default:
-        return {};
-    }
-}
-
-QVariant LinkTable::headerData(int section, Qt::Orientation orientation, int role) const
-{
-    if (role != Qt::DisplayRole)
-        return {};
-    if (orientation == Qt::Vertical)
-        return section + 1;
-    switch (section) {
-    case From:
-        return tr("From");
-    case To:
-        return tr("To");
-    case Weight:
-        return tr("Weight");
     default:
         return {};
     }

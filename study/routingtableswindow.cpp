@@ -5,10 +5,11 @@
 
 #include "announcer.h"
 #include "networkmodel.h"
+#include "stepcontrols.h"
+#include "studytable.h"
 #include "tablenarration.h"
 #include "treedrawing.h"
 
-#include <QAction>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -29,29 +30,6 @@ namespace {
 constexpr int PlayInterval = 700; // milliseconds per round
 const QColor DifferColor(190, 30, 20);
 
-QTableWidget *makeTable(const QString &name, const QStringList &headers, QWidget *parent)
-{
-    auto *table = new QTableWidget(0, static_cast<int>(headers.size()), parent);
-    table->setAccessibleName(name);
-    table->setHorizontalHeaderLabels(headers);
-    table->verticalHeader()->hide();
-    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    table->setSelectionBehavior(QAbstractItemView::SelectRows);
-    table->setSelectionMode(QAbstractItemView::SingleSelection);
-    table->horizontalHeader()->setStretchLastSection(true);
-    return table;
-}
-
-QTableWidgetItem *cell(const QString &text)
-{
-    return new QTableWidgetItem(text);
-}
-
-QString playText(bool playing)
-{
-    return playing ? RoutingTablesWindow::tr("&Pause") : RoutingTablesWindow::tr("&Play");
-}
-
 // A label that names the control after it for screen readers and takes its mnemonic.
 QLabel *buddyLabel(const QString &text, QWidget *control)
 {
@@ -70,13 +48,6 @@ RoutingTablesWindow::RoutingTablesWindow(const NetworkModel &model, QWidget *par
     setAttribute(Qt::WA_QuitOnClose, false); // closing the main window still ends the program
     buildControls();
     roundsTable->setFocus(); // its keys move through the rounds at once
-    playTimer.setInterval(PlayInterval);
-    connect(&playTimer, &QTimer::timeout, this, [this] {
-        if (roundIndex + 1 < roundCount())
-            showRound(roundIndex + 1, true);
-        if (roundIndex + 1 >= roundCount())
-            setPlaying(false);
-    });
     startAgain();
 }
 
@@ -161,7 +132,8 @@ void RoutingTablesWindow::buildControls()
     stageLabel->setWordWrap(true);
     stageLabel->setAccessibleName(tr("Agreement"));
 
-    roundsTable = makeTable(tr("Rounds"), {tr("Round"), tr("Changes"), tr("What happened")}, this);
+    roundsTable
+        = StudyTable::make(tr("Rounds"), {tr("Round"), tr("Changes"), tr("What happened")}, this);
     roundsTable->setWordWrap(false);
     connect(roundsTable, &QTableWidget::currentCellChanged, this, [this](int current) {
         if (current >= 0 && current != roundIndex)
@@ -177,14 +149,14 @@ void RoutingTablesWindow::buildControls()
     changesList->setAccessibleName(tr("Changes"));
     changesList->setWordWrap(true);
 
-    firstAction = addRoundAction(tr("&First"), Qt::Key_Home, &RoutingTablesWindow::first);
-    backAction = addRoundAction(tr("&Back"), Qt::Key_Left, &RoutingTablesWindow::back);
-    stepAction = addRoundAction(tr("&Step"), Qt::Key_Right, &RoutingTablesWindow::step);
-    playAction = addRoundAction(playText(false), Qt::Key_Space, &RoutingTablesWindow::togglePlay);
-    lastAction = addRoundAction(tr("&Last"), Qt::Key_End, &RoutingTablesWindow::last);
+    // The round keys act where the Rounds table has the focus.
+    controls = new StepControls(roundsTable, this);
+    controls->setInterval(PlayInterval);
+    connect(
+        controls, &StepControls::rowChosen, this, [this](int chosen) { showRound(chosen, true); });
     auto *buttons = new QHBoxLayout;
-    for (QAction *action : {firstAction, backAction, stepAction, playAction, lastAction})
-        buttons->addWidget(buttonFor(action));
+    for (QPushButton *button : controls->buttons())
+        buttons->addWidget(button);
     buttons->addStretch();
 
     vertexBox = new QComboBox(this);
@@ -192,11 +164,11 @@ void RoutingTablesWindow::buildControls()
     connect(
         vertexBox, &QComboBox::currentIndexChanged, this, [this] { showRound(roundIndex, false); });
     linkStateTable
-        = makeTable(tr("Link state"), {tr("Destination"), tr("Next hop"), tr("Cost")}, this);
-    vectorTable = makeTable(
+        = StudyTable::make(tr("Link state"), {tr("Destination"), tr("Next hop"), tr("Cost")}, this);
+    vectorTable = StudyTable::make(
         tr("Distance vector"), {tr("Destination"), tr("Next hop"), tr("Cost"), tr("Note")}, this);
     sentCaption = new QLabel(this);
-    sentTable = makeTable(tr("Sent"), {tr("Neighbour")}, this);
+    sentTable = StudyTable::make(tr("Sent"), {tr("Neighbour")}, this);
     sentTable->horizontalHeader()->setStretchLastSection(false);
 
     towardsBox = new QComboBox(this);
@@ -254,31 +226,6 @@ void RoutingTablesWindow::buildControls()
     resize(1280, 760);
 }
 
-// A command with its key, which moves through the rounds wherever the Rounds table has the
-// focus; elsewhere the focused control keeps its keys.
-QAction *RoutingTablesWindow::addRoundAction(
-    const QString &text, Qt::Key key, void (RoutingTablesWindow::*slot)())
-{
-    auto *action = new QAction(text, this);
-    action->setShortcut(QKeySequence(key));
-    action->setShortcutContext(Qt::WidgetShortcut);
-    connect(action, &QAction::triggered, this, slot);
-    roundsTable->addAction(action);
-    return action;
-}
-
-// A button that shows the action's text, with its mnemonic, and follows its enabled state.
-QPushButton *RoutingTablesWindow::buttonFor(QAction *action)
-{
-    auto *button = new QPushButton(action->text(), this);
-    connect(button, &QPushButton::clicked, action, &QAction::trigger);
-    connect(action, &QAction::changed, button, [button, action] {
-        button->setText(action->text());
-        button->setEnabled(action->isEnabled());
-    });
-    return button;
-}
-
 int RoutingTablesWindow::roundCount() const
 {
     return static_cast<int>(run->rounds().size());
@@ -302,7 +249,7 @@ const DistanceVector::Round &RoutingTablesWindow::round() const
 
 void RoutingTablesWindow::startAgain()
 {
-    setPlaying(false);
+    controls->setPlaying(false);
     const NetworkModel &model = reader.model();
     usedLoad = model.load();
     usedFactor = model.randomFactor();
@@ -373,9 +320,9 @@ void RoutingTablesWindow::fillRounds()
     roundsTable->setRowCount(roundCount());
     for (int r = 0; r < roundCount(); ++r) {
         const DistanceVector::Round &each = run->rounds()[static_cast<size_t>(r)];
-        roundsTable->setItem(r, 0, cell(narration.roundName(r)));
-        roundsTable->setItem(r, 1, cell(QString::number(each.changes.size())));
-        roundsTable->setItem(r, 2, cell(narration.roundSentence(r)));
+        roundsTable->setItem(r, 0, StudyTable::cell(narration.roundName(r)));
+        roundsTable->setItem(r, 1, StudyTable::cell(QString::number(each.changes.size())));
+        roundsTable->setItem(r, 2, StudyTable::cell(narration.roundSentence(r)));
     }
     roundsTable->resizeColumnsToContents();
 }
@@ -398,11 +345,7 @@ void RoutingTablesWindow::showRound(int index, bool announce)
     fillSent();
     fillTree();
 
-    const bool atEnd = roundIndex + 1 >= roundCount();
-    firstAction->setEnabled(roundIndex > 0);
-    backAction->setEnabled(roundIndex > 0);
-    stepAction->setEnabled(!atEnd);
-    lastAction->setEnabled(!atEnd);
+    controls->follow(roundIndex, roundCount());
     if (announce)
         Announcer::announce(this, sentence);
 }
@@ -436,7 +379,7 @@ void RoutingTablesWindow::fillTables()
     for (int d = 0; d < count; ++d) {
         const QStringList known = routeCells(truth().route(vertex, d), d);
         for (int column = 0; column < known.size(); ++column)
-            linkStateTable->setItem(d, column, cell(known[column]));
+            linkStateTable->setItem(d, column, StudyTable::cell(known[column]));
         QStringList learnt = routeCells(tables.route(vertex, d), d);
         QStringList notes;
         if (differs[d])
@@ -445,7 +388,7 @@ void RoutingTablesWindow::fillTables()
             notes << tr("changed");
         learnt << notes.join(QLatin1String(", "));
         for (int column = 0; column < learnt.size(); ++column) {
-            QTableWidgetItem *item = cell(learnt[column]);
+            QTableWidgetItem *item = StudyTable::cell(learnt[column]);
             QFont font = item->font();
             font.setBold(differs[d] || changed[d]);
             item->setFont(font);
@@ -483,10 +426,10 @@ void RoutingTablesWindow::fillSent()
         const std::vector<int> claims = run->sent(roundIndex, vertex, neighbour);
         const int row = sentTable->rowCount();
         sentTable->insertRow(row);
-        sentTable->setItem(row, 0, cell(vertexName(neighbour)));
+        sentTable->setItem(row, 0, StudyTable::cell(vertexName(neighbour)));
         for (int d = 0; d < static_cast<int>(claims.size()); ++d)
             sentTable->setItem(
-                row, d + 1, cell(narration.claimCell(claims[static_cast<size_t>(d)])));
+                row, d + 1, StudyTable::cell(narration.claimCell(claims[static_cast<size_t>(d)])));
     }
     sentTable->resizeColumnsToContents();
 }
@@ -590,7 +533,7 @@ void RoutingTablesWindow::giveNews(bool good)
 
 void RoutingTablesWindow::continueWith(const LinkCosts &costs)
 {
-    setPlaying(false);
+    controls->setPlaying(false);
     const QString error = run->changeCosts(costs);
     if (!error.isEmpty()) {
         tell(tr("The rounds cannot go on: %1.").arg(error));
@@ -609,37 +552,25 @@ void RoutingTablesWindow::tell(const QString &message)
 
 void RoutingTablesWindow::first()
 {
-    showRound(0, true);
+    controls->first();
 }
 
 void RoutingTablesWindow::back()
 {
-    showRound(roundIndex - 1, true);
+    controls->back();
 }
 
 void RoutingTablesWindow::step()
 {
-    showRound(roundIndex + 1, true);
+    controls->step();
 }
 
 void RoutingTablesWindow::last()
 {
-    showRound(roundCount() - 1, true);
+    controls->last();
 }
 
 void RoutingTablesWindow::togglePlay()
 {
-    if (!playTimer.isActive() && roundIndex + 1 >= roundCount())
-        showRound(0, true); // playing again from the start
-    setPlaying(!playTimer.isActive());
-}
-
-void RoutingTablesWindow::setPlaying(bool playing)
-{
-    if (playing)
-        playTimer.start();
-    else
-        playTimer.stop();
-    if (playAction)
-        playAction->setText(playText(playing));
+    controls->togglePlay();
 }

@@ -7,20 +7,19 @@
 #include "networkreader.h"
 #include "routingtables.h"
 
-#include <QTimer>
 #include <QWidget>
 
 #include <optional>
 #include <vector>
 
 class NetworkModel;
-class QAction;
 class QComboBox;
 class QLabel;
 class QListWidget;
 class QPushButton;
 class QSpinBox;
 class QTableWidget;
+class StepControls;
 class TreeDrawing;
 
 // "Routing tables": every vertex's forwarding table by link state beside the one distance
@@ -61,8 +60,6 @@ public slots:
     void changeLoad();
 
 private:
-    QAction *addRoundAction(const QString &text, Qt::Key key, void (RoutingTablesWindow::*slot)());
-    QPushButton *buttonFor(QAction *action);
     void buildControls();
     QWidget *buildOptions();
     QWidget *buildEvents();
@@ -75,7 +72,6 @@ private:
     void giveNews(bool good);
     void continueWith(const LinkCosts &costs);
     void tell(const QString &message);
-    void setPlaying(bool playing);
     const RoutingTables &truth() const; // link state for the selected round's stage
     const DistanceVector::Round &round() const;
     QString vertexName(int vertex) const;
@@ -104,10 +100,5 @@ private:
     QTableWidget *sentTable = nullptr;
     QComboBox *towardsBox = nullptr;
     TreeDrawing *drawing = nullptr;
-    QAction *firstAction = nullptr;
-    QAction *backAction = nullptr;
-    QAction *stepAction = nullptr;
-    QAction *playAction = nullptr;
-    QAction *lastAction = nullptr;
-    QTimer playTimer;
+    StepControls *controls = nullptr;
 };

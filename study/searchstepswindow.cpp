@@ -4,13 +4,13 @@
 #include "searchstepswindow.h"
 
 #include "announcer.h"
+#include "stepcontrols.h"
 #include "stepdrawing.h"
 #include "stepnarration.h"
+#include "studytable.h"
 
-#include <QAction>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
@@ -27,29 +27,6 @@ namespace {
 constexpr int DefaultStepsPerSecond = 2;
 constexpr int MostStepsPerSecond = 10;
 
-QTableWidget *makeTable(const QString &name, const QStringList &headers, QWidget *parent)
-{
-    auto *table = new QTableWidget(0, static_cast<int>(headers.size()), parent);
-    table->setAccessibleName(name);
-    table->setHorizontalHeaderLabels(headers);
-    table->verticalHeader()->hide();
-    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    table->setSelectionBehavior(QAbstractItemView::SelectRows);
-    table->setSelectionMode(QAbstractItemView::SingleSelection);
-    table->horizontalHeader()->setStretchLastSection(true);
-    return table;
-}
-
-QTableWidgetItem *cell(const QString &text)
-{
-    return new QTableWidgetItem(text);
-}
-
-QString playText(bool playing)
-{
-    return playing ? SearchStepsWindow::tr("&Pause") : SearchStepsWindow::tr("&Play");
-}
-
 } // namespace
 
 SearchStepsWindow::SearchStepsWindow(const NetworkModel &model, QWidget *parent)
@@ -59,12 +36,6 @@ SearchStepsWindow::SearchStepsWindow(const NetworkModel &model, QWidget *parent)
     setWindowTitle(tr("Search steps"));
     setAttribute(Qt::WA_QuitOnClose, false); // closing the main window still ends the program
     buildControls();
-    connect(&playTimer, &QTimer::timeout, this, [this] {
-        if (row + 1 < rowCount())
-            showRow(row + 1, true);
-        if (row + 1 >= rowCount())
-            setPlaying(false);
-    });
     followSearch();
 }
 
@@ -74,13 +45,13 @@ void SearchStepsWindow::buildControls()
     summary->setWordWrap(true);
     summary->setAccessibleName(tr("Search"));
 
-    stepsTable = makeTable(
+    stepsTable = StudyTable::make(
         tr("Steps"), {tr("Step"), tr("Vertex"), tr("Distance"), tr("Predecessor")}, this);
     connect(stepsTable, &QTableWidget::currentCellChanged, this, [this](int current) {
         if (current >= 0 && current != row)
             showRow(current, true);
     });
-    distancesTable = makeTable(
+    distancesTable = StudyTable::make(
         tr("Distances"), {tr("Vertex"), tr("Distance"), tr("Predecessor"), tr("State")}, this);
 
     examinedText = new QPlainTextEdit(this);
@@ -101,11 +72,6 @@ void SearchStepsWindow::buildControls()
     sentenceLabel->setFont(bold);
     drawing = new StepDrawing(reader, this);
 
-    firstAction = addStepAction(tr("&First"), Qt::Key_Home, &SearchStepsWindow::first);
-    backAction = addStepAction(tr("&Back"), Qt::Key_Left, &SearchStepsWindow::back);
-    stepAction = addStepAction(tr("&Step"), Qt::Key_Right, &SearchStepsWindow::step);
-    playAction = addStepAction(playText(false), Qt::Key_Space, &SearchStepsWindow::togglePlay);
-    lastAction = addStepAction(tr("&Last"), Qt::Key_End, &SearchStepsWindow::last);
     speed = new QSpinBox(this);
     speed->setRange(1, MostStepsPerSecond);
     speed->setValue(DefaultStepsPerSecond);
@@ -113,13 +79,18 @@ void SearchStepsWindow::buildControls()
     speed->setAccessibleName(tr("Speed"));
     auto *speedLabel = new QLabel(tr("Speed:"), this);
     speedLabel->setBuddy(speed);
-    connect(speed, &QSpinBox::valueChanged, this,
-        [this](int stepsPerSecond) { playTimer.setInterval(1000 / stepsPerSecond); });
-    playTimer.setInterval(1000 / DefaultStepsPerSecond);
+    // The step keys act where the Steps table has the focus; keyPressEvent() gets those other
+    // controls leave.
+    controls = new StepControls(stepsTable, this);
+    connect(
+        controls, &StepControls::rowChosen, this, [this](int chosen) { showRow(chosen, true); });
+    connect(speed, &QSpinBox::valueChanged, controls,
+        [this](int stepsPerSecond) { controls->setInterval(1000 / stepsPerSecond); });
+    controls->setInterval(1000 / DefaultStepsPerSecond);
 
     auto *buttons = new QHBoxLayout;
-    for (QAction *action : {firstAction, backAction, stepAction, playAction, lastAction})
-        buttons->addWidget(buttonFor(action));
+    for (QPushButton *button : controls->buttons())
+        buttons->addWidget(button);
     buttons->addWidget(speedLabel);
     buttons->addWidget(speed);
     buttons->addStretch();
@@ -145,43 +116,12 @@ void SearchStepsWindow::buildControls()
     resize(980, 700);
 }
 
-// A command with its key, which steps wherever the Steps table has the focus; elsewhere the
-// focused control keeps its keys, and keyPressEvent() gets those it leaves.
-QAction *SearchStepsWindow::addStepAction(
-    const QString &text, Qt::Key key, void (SearchStepsWindow::*slot)())
-{
-    auto *action = new QAction(text, this);
-    action->setShortcut(QKeySequence(key));
-    action->setShortcutContext(Qt::WidgetShortcut);
-    connect(action, &QAction::triggered, this, slot);
-    stepsTable->addAction(action);
-    return action;
-}
-
-// A button that shows the action's text, with its mnemonic, and follows its enabled state.
-QPushButton *SearchStepsWindow::buttonFor(QAction *action)
-{
-    auto *button = new QPushButton(action->text(), this);
-    button->setEnabled(action->isEnabled());
-    connect(button, &QPushButton::clicked, action, &QAction::trigger);
-    connect(action, &QAction::changed, button, [button, action] {
-        button->setText(action->text());
-        button->setEnabled(action->isEnabled());
-    });
-    return button;
-}
-
 void SearchStepsWindow::keyPressEvent(QKeyEvent *event)
 {
-    const QKeySequence key(event->keyCombination());
-    for (QAction *action : {firstAction, backAction, stepAction, playAction, lastAction}) {
-        if (action->shortcut() == key) {
-            action->trigger();
-            event->accept();
-            return;
-        }
-    }
-    QWidget::keyPressEvent(event);
+    if (controls->trigger(QKeySequence(event->keyCombination())))
+        event->accept();
+    else
+        QWidget::keyPressEvent(event);
 }
 
 int SearchStepsWindow::currentRow() const
@@ -196,7 +136,7 @@ int SearchStepsWindow::rowCount() const
 
 void SearchStepsWindow::followSearch()
 {
-    setPlaying(false);
+    controls->setPlaying(false);
     record = reader.lastSearch();
     const StepNarration narration(record);
     if (narration.rowCount() == 0) {
@@ -220,10 +160,10 @@ void SearchStepsWindow::fillSteps()
     const QSignalBlocker blocker(stepsTable);
     stepsTable->setRowCount(narration.rowCount());
     for (int r = 0; r < narration.rowCount(); ++r) {
-        stepsTable->setItem(r, 0, cell(narration.stepCell(r)));
-        stepsTable->setItem(r, 1, cell(narration.vertexCell(r)));
-        stepsTable->setItem(r, 2, cell(narration.distanceCell(r)));
-        stepsTable->setItem(r, 3, cell(narration.predecessorCell(r)));
+        stepsTable->setItem(r, 0, StudyTable::cell(narration.stepCell(r)));
+        stepsTable->setItem(r, 1, StudyTable::cell(narration.vertexCell(r)));
+        stepsTable->setItem(r, 2, StudyTable::cell(narration.distanceCell(r)));
+        stepsTable->setItem(r, 3, StudyTable::cell(narration.predecessorCell(r)));
     }
     stepsTable->resizeColumnsToContents();
 }
@@ -254,11 +194,7 @@ void SearchStepsWindow::showRow(int newRow, bool announce)
     examinedText->setPlainText(narration.examined(row).join(QLatin1Char('\n')));
     algorithmList->setCurrentRow(searched ? narration.algorithmLine(row) : -1);
 
-    firstAction->setEnabled(searched && row > 0);
-    backAction->setEnabled(searched && row > 0);
-    stepAction->setEnabled(searched && !atEnd);
-    lastAction->setEnabled(searched && !atEnd);
-    playAction->setEnabled(searched); // at the end, Play plays again from the start
+    controls->follow(row, rows);
     if (announce && searched)
         Announcer::announce(this, sentence);
 }
@@ -272,7 +208,7 @@ void SearchStepsWindow::fillDistances(const SearchState &state)
     for (int v = 0; v < record.vertexCount; ++v) {
         const QStringList cells = distanceCells(state, v);
         for (int column = 0; column < cells.size(); ++column)
-            distancesTable->setItem(v, column, cell(cells[column]));
+            distancesTable->setItem(v, column, StudyTable::cell(cells[column]));
     }
     distancesTable->resizeColumnsToContents();
 }
@@ -292,39 +228,25 @@ QStringList SearchStepsWindow::distanceCells(const SearchState &state, int verte
 
 void SearchStepsWindow::first()
 {
-    showRow(0, true);
+    controls->first();
 }
 
 void SearchStepsWindow::back()
 {
-    showRow(row - 1, true);
+    controls->back();
 }
 
 void SearchStepsWindow::step()
 {
-    showRow(row + 1, true);
+    controls->step();
 }
 
 void SearchStepsWindow::last()
 {
-    showRow(rowCount() - 1, true);
+    controls->last();
 }
 
 void SearchStepsWindow::togglePlay()
 {
-    if (rowCount() == 0)
-        return;
-    if (!playTimer.isActive() && row + 1 >= rowCount())
-        showRow(0, true); // playing again from the start
-    setPlaying(!playTimer.isActive());
-}
-
-void SearchStepsWindow::setPlaying(bool playing)
-{
-    if (playing)
-        playTimer.start();
-    else
-        playTimer.stop();
-    if (playAction)
-        playAction->setText(playText(playing));
+    controls->togglePlay();
 }

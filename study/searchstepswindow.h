@@ -7,17 +7,16 @@
 #include "searchrecord.h"
 
 #include <QStringList>
-#include <QTimer>
 #include <QWidget>
 
 class NetworkModel;
-class QAction;
 class QLabel;
 class QListWidget;
 class QPlainTextEdit;
 class QPushButton;
 class QSpinBox;
 class QTableWidget;
+class StepControls;
 class StepDrawing;
 
 // "Search steps": the last search of the main window, one step at a time. It follows each new
@@ -47,13 +46,10 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
-    QAction *addStepAction(const QString &text, Qt::Key key, void (SearchStepsWindow::*slot)());
-    QPushButton *buttonFor(QAction *action);
     void buildControls();
     void fillSteps();
     void showRow(int row, bool announce);
     void fillDistances(const SearchState &state);
-    void setPlaying(bool playing);
 
     NetworkReader reader;
     SearchRecord record; // a copy: the window shows the search it was given until the next
@@ -66,11 +62,6 @@ private:
     QListWidget *algorithmList = nullptr;
     QLabel *sentenceLabel = nullptr;
     StepDrawing *drawing = nullptr;
-    QAction *firstAction = nullptr;
-    QAction *backAction = nullptr;
-    QAction *stepAction = nullptr;
-    QAction *playAction = nullptr;
-    QAction *lastAction = nullptr;
     QSpinBox *speed = nullptr;
-    QTimer playTimer;
+    StepControls *controls = nullptr;
 };

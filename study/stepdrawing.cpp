@@ -10,15 +10,11 @@
 
 namespace {
 
-constexpr int Margin = 14; // room for the distances written beside the discs
-const QColor LinkColor(120, 140, 130);
-const QColor TreeColor(40, 110, 170);
 const QColor PathColor(250, 50, 0, 140);
 const QColor SettledColor(30, 90, 60);
 const QColor ReachedColor(150, 210, 175);
 const QColor UnreachedColor(235, 240, 236);
 const QColor CurrentColor(200, 20, 95);
-const QColor MarkColor(230, 140, 0);
 constexpr double WeightPosition = 0.6; // along the link: nearer its target than the pair's other
 constexpr double SmallTextShare = 0.8; // the numbers, of the widget's font
 constexpr double SmallestPoints = 6;
@@ -33,9 +29,10 @@ QColor midway(const QColor &one, const QColor &other)
 
 } // namespace
 
+// The base keeps a reference to the reader, so it is not passed by value.
+// clazy:excludeall=function-args-by-value
 StepDrawing::StepDrawing(const NetworkReader &reader, QWidget *parent)
-    : QWidget(parent)
-    , reader(reader)
+    : ScaledDrawing(reader, parent)
 {
     setMinimumSize(260, 220);
     setAccessibleName(tr("Network at this step"));
@@ -60,47 +57,12 @@ void StepDrawing::setMarks(const QList<int> &vertices, int linkSource, int linkT
     update();
 }
 
-int StepDrawing::vertexAt(QPointF position) const
-{
-    const QPointF point = toWidget().inverted().map(position);
-    for (int v = 0; v < reader.vertexCount(); ++v) {
-        if (reader.vertexDisc(v).contains(point))
-            return v;
-    }
-    return -1;
-}
-
 void StepDrawing::mousePressEvent(QMouseEvent *event)
 {
     const int vertex = vertexAt(event->position());
     if (vertex >= 0)
         emit vertexClicked(vertex);
     QWidget::mousePressEvent(event);
-}
-
-QSize StepDrawing::sizeHint() const
-{
-    return QSize(420, 340);
-}
-
-// From the main drawing's coordinates to this widget's, keeping the proportions.
-QTransform StepDrawing::toWidget() const
-{
-    QRectF bounds;
-    for (int v = 0; v < reader.vertexCount(); ++v)
-        bounds = bounds.united(reader.vertexDisc(v));
-    const QRectF target = QRectF(rect()).adjusted(Margin, Margin, -Margin, -Margin);
-    // Bounds or room without extent (one spot, a widget not laid out yet) keep the scale 1.
-    const bool measurable
-        = bounds.width() > 0 && bounds.height() > 0 && target.width() > 0 && target.height() > 0;
-    const double scale = measurable
-        ? std::min(target.width() / bounds.width(), target.height() / bounds.height())
-        : 1.0;
-    QTransform transform;
-    transform.translate(target.center().x(), target.center().y());
-    transform.scale(scale, scale);
-    transform.translate(-bounds.center().x(), -bounds.center().y());
-    return transform;
 }
 
 void StepDrawing::paintEvent(QPaintEvent * /*event*/)

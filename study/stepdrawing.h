@@ -3,16 +3,15 @@
 
 #pragma once
 
-#include "networkreader.h"
+#include "scaleddrawing.h"
 #include "searchrecord.h"
 
 #include <QList>
-#include <QWidget>
 
 // The network at one step of a search, scaled from the main drawing's own geometry: settled
 // vertices filled, the current one ringed, reached ones with their distances, the links of the
 // predecessor tree drawn wide and, at the end, the path.
-class StepDrawing : public QWidget
+class StepDrawing : public ScaledDrawing
 {
     Q_OBJECT
 
@@ -24,8 +23,6 @@ public:
     // Marks for a question about the network: vertices ringed, one link drawn wide (or none:
     // -1), every link's weight written beside it.
     void setMarks(const QList<int> &vertices, int linkSource, int linkTarget, bool weights);
-    QSize sizeHint() const override;
-    int vertexAt(QPointF position) const; // the vertex whose disc holds the point, or -1
 
 signals:
     void vertexClicked(int vertex);
@@ -35,9 +32,6 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
 
 private:
-    QTransform toWidget() const;
-
-    const NetworkReader &reader;
     SearchState state;
     int current = -1;
     QList<int> path;

@@ -12,18 +12,14 @@
 
 namespace {
 
-constexpr int Margin = 14;
 constexpr double SmallestRadius = 9; // room for a vertex's number however far the drawing shrinks
 constexpr double LinkReach = 5; // how near a click must come to a link's line, in pixels
 constexpr double ArrowLength = 10;
 constexpr double ArrowSpacing = 4; // from the centres' line, to the right of the arrow
 constexpr double ArrowHalfAngle = 0.45; // radians
-const QColor LinkColor(120, 140, 130);
-const QColor TreeColor(40, 110, 170);
 const QColor LoopColor(215, 40, 30);
 const QColor DestinationColor(30, 90, 60);
 const QColor VertexColor(235, 240, 236);
-const QColor MarkColor(230, 140, 0);
 
 double distanceToSegment(QPointF point, const QLineF &segment)
 {
@@ -38,9 +34,10 @@ double distanceToSegment(QPointF point, const QLineF &segment)
 
 } // namespace
 
+// The base keeps a reference to the reader, so it is not passed by value.
+// clazy:excludeall=function-args-by-value
 TreeDrawing::TreeDrawing(const NetworkReader &reader, QWidget *parent)
-    : QWidget(parent)
-    , reader(reader)
+    : ScaledDrawing(reader, parent)
 {
     setMinimumSize(200, 180);
     setAccessibleName(tr("Forwarding tree"));
@@ -91,16 +88,6 @@ QList<int> TreeDrawing::onLoops(const QList<int> &nextHops)
     return loops;
 }
 
-int TreeDrawing::vertexAt(QPointF position) const
-{
-    const QPointF point = toWidget().inverted().map(position);
-    for (int v = 0; v < reader.vertexCount(); ++v) {
-        if (reader.vertexDisc(v).contains(point))
-            return v;
-    }
-    return -1;
-}
-
 std::pair<int, int> TreeDrawing::linkAt(QPointF position) const
 {
     const QTransform transform = toWidget();
@@ -127,30 +114,6 @@ void TreeDrawing::mousePressEvent(QMouseEvent *event)
             emit linkClicked(source, target);
     }
     QWidget::mousePressEvent(event);
-}
-
-QSize TreeDrawing::sizeHint() const
-{
-    return QSize(420, 340);
-}
-
-// From the main drawing's coordinates to this widget's, keeping the proportions.
-QTransform TreeDrawing::toWidget() const
-{
-    QRectF bounds;
-    for (int v = 0; v < reader.vertexCount(); ++v)
-        bounds = bounds.united(reader.vertexDisc(v));
-    const QRectF target = QRectF(rect()).adjusted(Margin, Margin, -Margin, -Margin);
-    const bool measurable
-        = bounds.width() > 0 && bounds.height() > 0 && target.width() > 0 && target.height() > 0;
-    const double scale = measurable
-        ? std::min(target.width() / bounds.width(), target.height() / bounds.height())
-        : 1.0;
-    QTransform transform;
-    transform.translate(target.center().x(), target.center().y());
-    transform.scale(scale, scale);
-    transform.translate(-bounds.center().x(), -bounds.center().y());
-    return transform;
 }
 
 double TreeDrawing::discRadius(const QTransform &transform, int vertex) const

@@ -3,16 +3,15 @@
 
 #pragma once
 
-#include "networkreader.h"
+#include "scaleddrawing.h"
 
 #include <QList>
-#include <QWidget>
 
 // The network with every vertex's next hop towards one destination drawn as an arrow, scaled
 // from the main drawing's own geometry. Arrows that run round a loop (two vertices each other's
 // next hop, or a longer cycle) are drawn in a warning colour. The chosen vertex is ringed and
 // the chosen link drawn wide; a click on a vertex or a link chooses it.
-class TreeDrawing : public QWidget
+class TreeDrawing : public ScaledDrawing
 {
     Q_OBJECT
 
@@ -24,8 +23,6 @@ public:
     void setChosen(int vertex, int linkSource, int linkTarget);
     // The vertices whose arrow lies on a loop of next hops.
     static QList<int> onLoops(const QList<int> &nextHops);
-    QSize sizeHint() const override;
-    int vertexAt(QPointF position) const; // the vertex whose disc holds the point, or -1
     // The link whose line passes near the point, as (source, target), or (-1, -1).
     std::pair<int, int> linkAt(QPointF position) const;
 
@@ -38,11 +35,9 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
 
 private:
-    QTransform toWidget() const;
     double discRadius(const QTransform &transform, int vertex) const;
     void drawArrow(QPainter &painter, QPointF from, QPointF to, double radius) const;
 
-    const NetworkReader &reader;
     QList<int> hops;
     QList<int> looping;
     int destination = -1;

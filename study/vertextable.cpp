@@ -9,36 +9,14 @@
 #include <QPointF>
 
 VertexTable::VertexTable(NetworkEditing &editing, QObject *parent)
-    : QAbstractTableModel(parent)
-    , editing(editing)
-    , shownRows(rowCount())
+    : EditingTable(editing, {tr("Number"), tr("Label"), tr("X"), tr("Y")}, 0, parent)
 {
-    connect(&editing, &NetworkEditing::changed, this, &VertexTable::followNetwork);
-}
-
-// A change that keeps the number of rows updates them in place, so that an edit under way in a
-// cell, whose commit made the change, keeps its editor; any other is read again as a whole.
-void VertexTable::followNetwork()
-{
-    const int rows = rowCount();
-    if (rows == shownRows) {
-        if (rows > 0)
-            emit dataChanged(index(0, 0), index(rows - 1, ColumnCount - 1));
-        return;
-    }
-    beginResetModel();
-    shownRows = rows;
-    endResetModel();
+    followNetwork();
 }
 
 int VertexTable::rowCount(const QModelIndex &parent) const
 {
     return parent.isValid() ? 0 : static_cast<int>(editing.network().vertices.size());
-}
-
-int VertexTable::columnCount(const QModelIndex &parent) const
-{
-    return parent.isValid() ? 0 : ColumnCount;
 }
 
 QVariant VertexTable::data(const QModelIndex &index, int role) const
@@ -60,26 +38,6 @@ QVariant VertexTable::data(const QModelIndex &index, int role) const
         return coordinate(vertex.x);
     case Y:
         return coordinate(vertex.y);
-    default:
-        return {};
-    }
-}
-
-QVariant VertexTable::headerData(int section, Qt::Orientation orientation, int role) const
-{
-    if (role != Qt::DisplayRole)
-        return {};
-    if (orientation == Qt::Vertical)
-        return section;
-    switch (section) {
-    case Number:
-        return tr("Number");
-    case Label:
-        return tr("Label");
-    case X:
-        return tr("X");
-    case Y:
-        return tr("Y");
     default:
         return {};
     }

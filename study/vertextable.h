@@ -3,35 +3,25 @@
 
 #pragma once
 
-#include <QAbstractTableModel>
-
-class NetworkEditing;
+#include "editingtable.h"
 
 // The editor's vertices as a table: number, label and position, the last three editable in
 // place. An edit goes through the editing object, which may refuse it.
-class VertexTable : public QAbstractTableModel
+class VertexTable : public EditingTable
 {
     Q_OBJECT
 
 public:
-    enum Column { Number, Label, X, Y, ColumnCount };
+    enum Column { Number, Label, X, Y };
 
     explicit VertexTable(NetworkEditing &editing, QObject *parent = nullptr);
 
     int rowCount(const QModelIndex &parent = {}) const override;
-    int columnCount(const QModelIndex &parent = {}) const override;
     QVariant data(const QModelIndex &index, int role) const override;
-    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
     Qt::ItemFlags flags(const QModelIndex &index) const override;
     bool setData(const QModelIndex &index, const QVariant &value, int role) override;
 
 signals:
     // A position typed outside the drawing, which changes nothing.
     void refused(const QString &why);
-
-private:
-    void followNetwork();
-
-    NetworkEditing &editing;
-    int shownRows;
 };
