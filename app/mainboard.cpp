@@ -14,6 +14,7 @@
 
 #include <QAccessible>
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QFont>
 #include <QFrame>
 #include <QGridLayout>
@@ -157,6 +158,15 @@ MainBoard::~MainBoard()
 {
     delete studyWindows;
     delete networkDisplay;
+}
+
+// Ctrl+Q and the title bar alike: unsaved changes in the Network editor are asked about there.
+void MainBoard::closeEvent(QCloseEvent *event)
+{
+    if (studyWindows->closeEditorFirst())
+        event->accept();
+    else
+        event->ignore();
 }
 
 void MainBoard::fire()

@@ -15,6 +15,7 @@ class NetworkCommands;
 class NetworkDisplay;
 class NetworkModel;
 class QAction;
+class QCloseEvent;
 class QLCDNumber;
 class StudyWindows;
 class Topology;
@@ -37,6 +38,9 @@ public:
     // The action of a command by its name ("searchSteps", "openNetwork", ...), or none.
     QAction *command(const QString &name) const;
     NetworkCommands *networkCommands() const { return networkFiles; }
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
 
 protected slots:
     // Starts a search and counts it, unless the series is over or a search is running.

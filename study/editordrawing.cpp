@@ -15,6 +15,7 @@
 #include <QLineF>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPainterPath>
 #include <QSpinBox>
 
 #include <algorithm>
@@ -489,7 +490,7 @@ void EditorDrawing::keyPressEvent(QKeyEvent *event)
 void EditorDrawing::paintEvent(QPaintEvent * /*event*/)
 {
     QPainter painter(this);
-    painter.fillRect(rect(), palette().base());
+    drawRoom(painter);
     painter.setTransform(toWidget());
     const QList<Topology::LinkEnds> &links = editing.network().links;
     for (int link = 0; link < links.size(); ++link)
@@ -500,6 +501,21 @@ void EditorDrawing::paintEvent(QPaintEvent * /*event*/)
         painter.setPen(QPen(SelectionColor, 2, Qt::DashLine));
         painter.drawLine(NetworkGeometry(drawn).vertexDisc(pressedVertex).center(), pointer);
     }
+}
+
+// The room the discs may take is drawn on the base colour and the rest shaded, so that a vertex
+// dropped outside is seen to be moved in, not lost.
+void EditorDrawing::drawRoom(QPainter &painter) const
+{
+    const QRectF discs = toWidget().mapRect(
+        room().adjusted(0, 0, NetworkGeometry::VertexDiscSize, NetworkGeometry::VertexDiscSize));
+    painter.fillRect(rect(), palette().base());
+    QPainterPath outside;
+    outside.addRect(rect());
+    outside.addRect(discs);
+    painter.fillPath(outside, QBrush(palette().mid().color(), Qt::Dense6Pattern));
+    painter.setPen(QPen(palette().mid().color(), 0, Qt::DashLine));
+    painter.drawRect(discs);
 }
 
 void EditorDrawing::drawLink(QPainter &painter, int link) const

@@ -71,6 +71,7 @@ private:
     QPointF toNetwork(QPointF point) const;
     QRectF labelRect(int link) const; // in the network's coordinates
     int linkAt(QPointF networkPoint) const;
+    void drawRoom(QPainter &painter) const;
     void drawLink(QPainter &painter, int link) const;
     void drawVertex(QPainter &painter, int vertex) const;
     void finishWeight(bool commit);

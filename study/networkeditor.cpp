@@ -6,6 +6,7 @@
 #include "announcer.h"
 #include "edgelist.h"
 #include "editordrawing.h"
+#include "editortableview.h"
 #include "linktable.h"
 #include "networkediting.h"
 #include "networkfile.h"
@@ -23,6 +24,7 @@
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSignalBlocker>
 #include <QSplitter>
 #include <QTableView>
@@ -30,6 +32,7 @@
 #include <QUndoStack>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <utility>
 
 namespace {
@@ -42,17 +45,29 @@ constexpr int LinkTableStretch = 2;
 
 QTableView *makeTable(QAbstractItemModel *model, const QString &name)
 {
-    auto *table = new QTableView;
+    auto *table = new EditorTableView;
     table->setModel(model);
     table->setAccessibleName(name);
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
     table->setSelectionMode(QAbstractItemView::SingleSelection);
     table->verticalHeader()->hide();
+    // Tab leaves the table, which it never did past the last cell; the arrows move between cells.
+    table->setTabKeyNavigation(false);
     table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    table->horizontalHeader()->setStretchLastSection(true);
     table->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed
         | QAbstractItemView::AnyKeyPressed);
     return table;
+}
+
+// The least width that shows every column of a table whose cells are no wider than their
+// headings, with room for its scroll bar: styles and fonts differ, so it is measured.
+int widthOfColumns(const QTableView *table)
+{
+    const QHeaderView *header = table->horizontalHeader();
+    int width = 2 * table->frameWidth() + table->verticalScrollBar()->sizeHint().width();
+    for (int column = 0; column < header->count(); ++column)
+        width += header->sectionSizeHint(column);
+    return width;
 }
 
 QWidget *titled(const QString &title, QWidget *content, QWidget *buttons)
@@ -108,6 +123,9 @@ NetworkEditor::NetworkEditor(const Topology &network, QWidget *parent)
     splitter->addWidget(side);
     splitter->setStretchFactor(0, DrawingStretch);
     splitter->setStretchFactor(1, SideStretch);
+    // The stretch shares only what is left over the drawing's large size hint: the first sizes
+    // share the whole width, so that the tables' columns fit.
+    splitter->setSizes({DrawingStretch * StartingSize.width(), SideStretch * StartingSize.width()});
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(makeCommands());
@@ -122,14 +140,16 @@ NetworkEditor::NetworkEditor(const Topology &network, QWidget *parent)
     connect(edits->undoStack(), &QUndoStack::cleanChanged, this,
         [this](bool clean) { setWindowModified(!clean); });
     connect(drawingView, &EditorDrawing::selectionChanged, this, &NetworkEditor::selectInTables);
+    // A row chosen in a table is chosen in the drawing; a table given the focus by Tab only
+    // places its cursor, without choosing, so that passing through it keeps the vertex chosen.
     connect(vertexTable->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
         [this](const QModelIndex &current) {
-            if (current.isValid())
+            if (vertexTable->selectionModel()->isRowSelected(current.row()))
                 drawingView->select(current.row());
         });
     connect(linkTable->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
         [this](const QModelIndex &current) {
-            if (current.isValid())
+            if (linkTable->selectionModel()->isRowSelected(current.row()))
                 drawingView->select(drawingView->vertexCount() + current.row());
         });
     followChange();
@@ -183,6 +203,14 @@ QWidget *NetworkEditor::makeTables()
     auto *linkButtons = buttonRow();
     addButton(linkButtons, tr("Add link"), &NetworkEditor::addLink);
     addButton(linkButtons, tr("Reverse link too"), &NetworkEditor::reverseLink);
+    // A long label takes what room is left, never the position's.
+    QHeaderView *vertexColumns = vertexTable->horizontalHeader();
+    vertexColumns->setSectionResizeMode(VertexTable::Label, QHeaderView::Stretch);
+    // Stretched, not as the last section, which never gets narrower than the style's default
+    // section, wider than the weights need.
+    QHeaderView *linkColumns = linkTable->horizontalHeader();
+    linkColumns->setSectionResizeMode(LinkTable::Weight, QHeaderView::Stretch);
+    linkTable->setMinimumWidth(widthOfColumns(linkTable));
 
     auto *tables = new QWidget;
     auto *layout = new QHBoxLayout(tables);
@@ -195,6 +223,8 @@ QWidget *NetworkEditor::makeTables()
 QWidget *NetworkEditor::makeEdgeList()
 {
     edgeList->setAccessibleName(tr("Edge list"));
+    // Tab moves on to "Apply" as everywhere else; a pasted spreadsheet keeps its tabs.
+    edgeList->setTabChangesFocus(true);
     edgeList->setToolTip(tr("One link a line: source, target and weight, by number or label"));
     auto *buttons = buttonRow();
     addButton(buttons, tr("Apply"), &NetworkEditor::applyEdgeList);
@@ -256,9 +286,12 @@ void NetworkEditor::selectInTables()
     const int row = element < vertices ? element : element - vertices;
     if (element < 0)
         return;
-    table->selectionModel()->setCurrentIndex(table->model()->index(row, 0),
-        QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
-    table->scrollTo(table->model()->index(row, 0));
+    // The cursor keeps its column, so that Down in the weights goes on to the next weight.
+    const int column = std::max(table->currentIndex().column(), 0);
+    const QModelIndex cell = table->model()->index(row, column);
+    table->selectionModel()->setCurrentIndex(
+        cell, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    table->scrollTo(cell);
     vertexTable->viewport()->update();
     linkTable->viewport()->update();
 }
@@ -355,6 +388,7 @@ void NetworkEditor::saveNetworkAs()
 void NetworkEditor::save(bool askName)
 {
     const bool closing = std::exchange(closeAfterSave, false);
+    const bool quitAfter = closing && std::exchange(quitAfterAsking, false);
     const QString why = edits->network().whyNoNetwork();
     if (!why.isEmpty()) {
         showStatus(tr("The network cannot be saved yet: %1").arg(why));
@@ -376,17 +410,18 @@ void NetworkEditor::save(bool askName)
         return SaveDialog::Content {
             isDotName(path) ? NetworkFile::toDot(network) : NetworkFile::toGraphML(network), {}};
     };
-    request.saved = [editor = QPointer<NetworkEditor>(this), closing](const QString &path) {
-        if (!editor)
-            return;
-        editor->edits->setSaved();
-        if (!isDotName(path))
-            editor->filePath = path; // only GraphML opens again as it was
-        editor->updateTitle();
-        editor->showStatus(tr("Saved as %1.").arg(QFileInfo(path).fileName()));
-        if (closing)
-            editor->close();
-    };
+    request.saved
+        = [editor = QPointer<NetworkEditor>(this), closing, quitAfter](const QString &path) {
+              if (!editor)
+                  return;
+              editor->edits->setSaved();
+              if (!isDotName(path))
+                  editor->filePath = path; // only GraphML opens again as it was
+              editor->updateTitle();
+              editor->showStatus(tr("Saved as %1.").arg(QFileInfo(path).fileName()));
+              if (closing)
+                  editor->closeAfterAsking(quitAfter);
+          };
 #ifndef Q_OS_WASM
     if (!askName && !filePath.isEmpty()) {
         const QString error = SaveDialog::save(request, filePath);
@@ -463,12 +498,34 @@ void NetworkEditor::closeEvent(QCloseEvent *event)
         return;
     }
     event->ignore();
+    quitAfterAsking = quitAfterAsking || quitting;
     askToSave();
 }
 
+bool NetworkEditor::closeToQuit()
+{
+    quitting = true;
+    const bool closed = close();
+    quitting = false;
+    return closed;
+}
+
+void NetworkEditor::closeAfterAsking(bool thenQuit)
+{
+    close();
+    if (thenQuit)
+        emit quitAllowed();
+}
+
 // open(), never exec(): no event loop of the box's own, which the browser cannot run.
+// Asked again while the box is open, it brings that box forward.
 void NetworkEditor::askToSave()
 {
+    if (question && question->isVisible()) {
+        question->raise();
+        question->activateWindow();
+        return;
+    }
     auto *box = new QMessageBox(QMessageBox::Question, tr("Network editor"),
         tr("The network has changes that are not saved."),
         QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, this);
@@ -481,8 +538,11 @@ void NetworkEditor::askToSave()
             save(false);
         } else if (choice == QMessageBox::Discard) {
             discarding = true;
-            close();
+            closeAfterAsking(std::exchange(quitAfterAsking, false));
         }
     });
+    // Cancelled, or a Save that went no further: the program goes on.
+    connect(box, &QDialog::finished, this, [this] { quitAfterAsking = false; });
+    question = box;
     box->open();
 }

@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include <QPointer>
 #include <QWidget>
 
 class EditorDrawing;
@@ -10,6 +11,7 @@ class LinkTable;
 class NetworkEditing;
 class QAction;
 class QLabel;
+class QMessageBox;
 class QPlainTextEdit;
 class QPushButton;
 class QTableView;
@@ -29,6 +31,9 @@ public:
     NetworkEditing &editing() const { return *edits; }
     EditorDrawing *drawing() const { return drawingView; }
     QString status() const;
+    // Closes as close() does; when it asks about unsaved changes first, "Discard" or a finished
+    // "Save" closes it later and then emits quitAllowed().
+    bool closeToQuit();
 
 public slots:
     void useNetwork();
@@ -47,6 +52,8 @@ public slots:
 signals:
     // "Use this network" was pressed on a network that can be shown.
     void networkMade(const Topology &network);
+    // Closed after asking, for a close that was to end the program.
+    void quitAllowed();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -64,6 +71,7 @@ private:
     void save(bool askName);
     void openContent(const QByteArray &bytes, const QString &path);
     void askToSave();
+    void closeAfterAsking(bool thenQuit);
     int selectedVertex() const;
 
     NetworkEditing *edits;
@@ -77,6 +85,9 @@ private:
     QPushButton *addVertexButton = nullptr;
     QString filePath; // where it was opened from or last saved, or empty
     bool applying = false; // the edge list is the change's source: it keeps its text
+    QPointer<QMessageBox> question; // asking about unsaved changes
     bool closeAfterSave = false;
+    bool quitting = false; // the close under way is closeToQuit()'s
+    bool quitAfterAsking = false;
     bool discarding = false;
 };

@@ -6,6 +6,7 @@
 #include "drawingpicture.h"
 #include "loadsweepwindow.h"
 #include "networkdisplay.h"
+#include "networkediting.h"
 #include "networkeditor.h"
 #include "networkmodel.h"
 #include "practicewindow.h"
@@ -212,17 +213,20 @@ void StudyWindows::showNetworkEditor()
 {
     if (!editorWindow) {
         editorWindow = new NetworkEditor(model->topology(), board);
-        // Ctrl+Q here closes the editor first, which asks about unsaved changes.
-        new QShortcut(
-            QKeySequence(Qt::CTRL | Qt::Key_Q), editorWindow, this,
-            [this] {
-                if (editorWindow->close())
-                    board->close();
-            },
-            Qt::WindowShortcut);
+        quitsWith(editorWindow, board);
         connect(editorWindow, &NetworkEditor::networkMade, this, &StudyWindows::networkMade);
+        connect(editorWindow, &NetworkEditor::quitAllowed, board, &QWidget::close);
     }
     present(editorWindow);
+}
+
+bool StudyWindows::closeEditorFirst()
+{
+    if (!editorWindow || !editorWindow->isVisible())
+        return true;
+    if (editorWindow->editing().isModified())
+        present(editorWindow); // where its question shows
+    return editorWindow->closeToQuit();
 }
 
 void StudyWindows::copyPicture()

@@ -38,6 +38,9 @@ public:
     QAction *command(const QString &name) const;
     // Further commands for the drawing's context menu, after a separator.
     void addMenuEntries(const QList<QAction *> &actions);
+    // Whether the main window may close now. The Network editor with unsaved changes asks
+    // first; "Discard" or a finished "Save" there closes the main window too.
+    bool closeEditorFirst();
 
 signals:
     // The network editor hands over a network to show, as opening its file would.

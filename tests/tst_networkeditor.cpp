@@ -12,6 +12,7 @@
 #include "networkmodel.h"
 
 #include <QAccessible>
+#include <QHeaderView>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPointer>
@@ -37,8 +38,11 @@ private slots:
     void edgeListApplied_data();
     void edgeListApplied();
     void usedByTheMainWindow();
+    void tablesFit();
     void closingAsks_data();
     void closingAsks();
+    void quittingAsks_data();
+    void quittingAsks();
 
 private:
     QPushButton *button(const QString &text) const;
@@ -195,8 +199,14 @@ void NetworkEditorTest::weightInPlace()
     QCOMPARE(editor->editing().network().links.at(0).weight, weight);
 }
 
+// How an edit of a cell begins: F2, or the first character as a browser or an input method
+// hands it over (a typed key is the real-window test's way).
+enum class EditStart { F2, InputMethod };
+Q_DECLARE_METATYPE(EditStart)
+
 void NetworkEditorTest::cellTyped_data()
 {
+    QTest::addColumn<EditStart>("start");
     QTest::addColumn<QString>("table");
     QTest::addColumn<int>("column");
     QTest::addColumn<QString>("typed");
@@ -204,20 +214,31 @@ void NetworkEditorTest::cellTyped_data()
     QTest::addColumn<bool>("refused");
     const QString links = QStringLiteral("Links");
     const QString vertices = QStringLiteral("Vertices");
-    QTest::newRow("weight") << links << 2 << QStringLiteral("42") << QStringLiteral("42") << false;
+    const auto f2 = EditStart::F2;
+    QTest::newRow("weight") << f2 << links << 2 << QStringLiteral("42") << QStringLiteral("42")
+                            << false;
     QTest::newRow("highest weight")
-        << links << 2 << QStringLiteral("99") << QStringLiteral("99") << false;
-    QTest::newRow("too heavy") << links << 2 << QStringLiteral("150") << QStringLiteral("10")
+        << f2 << links << 2 << QStringLiteral("99") << QStringLiteral("99") << false;
+    QTest::newRow("too heavy") << f2 << links << 2 << QStringLiteral("150") << QStringLiteral("10")
                                << true;
-    QTest::newRow("label") << vertices << 1 << QStringLiteral("u") << QStringLiteral("u") << false;
-    QTest::newRow("x") << vertices << 2 << QStringLiteral("100") << QStringLiteral("100") << false;
+    QTest::newRow("label") << f2 << vertices << 1 << QStringLiteral("u") << QStringLiteral("u")
+                           << false;
+    QTest::newRow("x") << f2 << vertices << 2 << QStringLiteral("100") << QStringLiteral("100")
+                       << false;
     QTest::newRow("x off the drawing")
-        << vertices << 2 << QStringLiteral("5000") << QStringLiteral("50") << true;
+        << f2 << vertices << 2 << QStringLiteral("5000") << QStringLiteral("50") << true;
+    QTest::newRow("label from an input method")
+        << EditStart::InputMethod << vertices << 1 << QStringLiteral("uv") << QStringLiteral("uv")
+        << false;
+    QTest::newRow("weight from an input method")
+        << EditStart::InputMethod << links << 2 << QStringLiteral("42") << QStringLiteral("42")
+        << false;
 }
 
 // Typed into a cell of a table; a value the network cannot take changes nothing and says why.
 void NetworkEditorTest::cellTyped()
 {
+    QFETCH(EditStart, start);
     QFETCH(QString, table);
     QFETCH(int, column);
     QFETCH(QString, typed);
@@ -231,11 +252,20 @@ void NetworkEditorTest::cellTyped()
     QTableView *view = this->table(table);
     view->setFocus();
     view->setCurrentIndex(view->model()->index(0, column));
-    QTest::keyClick(view, Qt::Key_F2);
+    QString rest = typed; // typed into the cell once it is open
+    if (start == EditStart::InputMethod) {
+        QInputMethodEvent first;
+        first.setCommitString(typed.left(1));
+        QApplication::sendEvent(view, &first);
+        rest.remove(0, 1);
+    } else {
+        QTest::keyClick(view, Qt::Key_F2);
+    }
     QWidget *cell = QApplication::focusWidget();
     QVERIFY(cell && cell != view);
-    QTest::keyClick(cell, Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClicks(cell, typed);
+    if (start == EditStart::F2)
+        QTest::keyClick(cell, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(cell, rest);
     QTest::keyClick(cell, Qt::Key_Return);
     QCoreApplication::processEvents(); // the table commits the edit queued
     QCOMPARE(view->model()->index(0, column).data(Qt::EditRole).toString(), shown);
@@ -296,6 +326,24 @@ void NetworkEditorTest::usedByTheMainWindow()
     opened->editing().setSaved();
 }
 
+// At the window's first size every column of the built-in network's tables is in sight.
+void NetworkEditorTest::tablesFit()
+{
+    editor->startFromBuiltIn();
+    for (const QString &name : {QStringLiteral("Vertices"), QStringLiteral("Links")}) {
+        const QTableView *shown = table(name);
+        const QHeaderView *header = shown->horizontalHeader();
+        const int lastColumn = shown->model()->columnCount() - 1;
+        const int columnsEnd
+            = header->sectionViewportPosition(lastColumn) + header->sectionSize(lastColumn);
+        QVERIFY2(columnsEnd <= shown->viewport()->width(),
+            qPrintable(QStringLiteral("%1: columns end at %2, the table is %3 wide")
+                           .arg(name)
+                           .arg(columnsEnd)
+                           .arg(shown->viewport()->width())));
+    }
+}
+
 void NetworkEditorTest::closingAsks_data()
 {
     QTest::addColumn<QMessageBox::StandardButton>("choice");
@@ -317,6 +365,37 @@ void NetworkEditorTest::closingAsks()
     QTRY_COMPARE(editor.isNull(), closed);
     if (!closed)
         QCOMPARE(editor->editing().network().vertices.size(), 1);
+}
+
+void NetworkEditorTest::quittingAsks_data()
+{
+    closingAsks_data();
+}
+
+// Ctrl+Q in the main window does not lose the editor's changes either: the editor asks, and its
+// answer decides for both windows.
+void NetworkEditorTest::quittingAsks()
+{
+    QFETCH(QMessageBox::StandardButton, choice);
+    QFETCH(bool, closed);
+    MainBoard board;
+    board.show();
+    QVERIFY(QTest::qWaitForWindowActive(&board));
+    board.command(QStringLiteral("editNetwork"))->trigger();
+    QPointer<NetworkEditor> opened = board.findChild<NetworkEditor *>();
+    QVERIFY(opened);
+    opened->editing().addVertex({40, 40});
+    board.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&board));
+    QTest::keyClick(&board, Qt::Key_Q, Qt::ControlModifier);
+    QVERIFY(board.isVisible());
+    auto *box = opened->findChild<QMessageBox *>();
+    QVERIFY(box && box->isVisible());
+    box->button(choice)->click();
+    QTRY_COMPARE(opened.isNull(), closed);
+    QCOMPARE(board.isVisible(), !closed);
+    if (opened)
+        opened->editing().setSaved();
 }
 
 QTEST_MAIN(NetworkEditorTest)
