@@ -64,7 +64,15 @@ int main(int argc, char **argv)
     board.setGeometry(MainBoard::StartingGeometry);
 #ifdef Q_OS_WASM
     WebPage::serve(&board);
-#endif
+    // Qt for WebAssembly moves the keyboard on from the control chosen for it as it shows the
+    // window (to TRAFFIC LOAD): that control takes it back, so that the arrow keys change the
+    // destination as on the desktop.
+    QWidget *keyboard = board.focusWidget();
     board.show();
+    if (keyboard)
+        keyboard->setFocus(Qt::ActiveWindowFocusReason);
+#else
+    board.show();
+#endif
     return QApplication::exec();
 }

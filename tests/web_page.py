@@ -9,8 +9,11 @@ open their windows inside the screen (the plot drawn) and their title bars close
 arrows and Return reach the page's buttons, and Practice is answered with keys alone; a
 right-click on the drawing opens the menu without hanging the page, and Main window brings the main
 window back; Ctrl+Q ends the program and the page says so; a page opened with ?network=FILE
-searches that network, so does the link Copy link makes, and a damaged link is refused; no
-exception is logged. Exits 77 (skipped) when the site or Chromium is missing.
+searches that network, so does the link Copy link makes, and a damaged link is refused; a
+network made in the Network editor, partly with the pointer and partly as a typed edge list,
+is used in the main window and searched from u to z; Routing tables, the built-in network's
+load raised to 40, counts up round by round; no exception is logged. Exits 77
+(skipped) when the site or Chromium is missing.
 Usage: python3 web_page.py SITE_DIRECTORY [SCREENSHOT.png]"""
 
 import base64
@@ -32,6 +35,18 @@ import zlib
 REPORT = "The shortest Distance from start 0 to destination 1 is 72"
 OUTCOME = "Path Found !! The optimal path load is 72"
 TEXTBOOK_REPORT = "The shortest Distance from start 0 to destination 1 is 2"
+EDITED_REPORT = "The shortest Distance from start 0 to destination 5 is 4"  # u to z
+# The six routers u, v, w, x, y, z of the networking textbooks, each link both ways, in an order
+# that numbers them so: u is 0 and z is 5.
+TEXTBOOK_EDGES = "".join(f"{a} {b} {weight}\n{b} {a} {weight}\n" for a, b, weight in (
+    ("u", "v", 2), ("u", "w", 5), ("u", "x", 1), ("v", "x", 2), ("v", "w", 3), ("x", "w", 3),
+    ("x", "y", 1), ("w", "y", 1), ("w", "z", 5), ("y", "z", 2)))
+# Places in the Network editor as the 1000 by 1000 page lays it out, from its window's corners
+# (negative: from the right or the bottom): its buttons, the edge list, two empty spots of the
+# drawing and the weight label halfway between them.
+EDITOR_NEW, EDITOR_USE, EDITOR_APPLY = (56, 50), (-88, 50), (415, -54)
+EDITOR_EDGE_LIST = (571, -150)
+EDITOR_SPOTS, EDITOR_LABEL = ((111, 267), (291, 267)), (200, 259)
 COST_COLOR = (38, 139, 210)  # the Load sweep plot's cost curve
 
 
@@ -181,6 +196,34 @@ class Page:
         for kind in ("mousePressed", "mouseReleased"):
             self.call("Input.dispatchMouseEvent", type=kind, x=x, y=y, button=button,
                       clickCount=1)
+
+    def double_click(self, x, y):
+        for count in (1, 2):
+            for kind in ("mousePressed", "mouseReleased"):
+                self.call("Input.dispatchMouseEvent", type=kind, x=x, y=y, button="left",
+                          clickCount=count)
+
+    def drag(self, start, end, modifiers=0, steps=5):
+        """Presses the left button at START and releases it at END, moving in STEPS between."""
+        self.call("Input.dispatchMouseEvent", type="mousePressed", x=start[0], y=start[1],
+                  button="left", clickCount=1, modifiers=modifiers)
+        for step in range(1, steps + 1):
+            self.call("Input.dispatchMouseEvent", type="mouseMoved", button="left", buttons=1,
+                      modifiers=modifiers, x=start[0] + (end[0] - start[0]) * step / steps,
+                      y=start[1] + (end[1] - start[1]) * step / steps)
+        self.call("Input.dispatchMouseEvent", type="mouseReleased", x=end[0], y=end[1],
+                  button="left", clickCount=1, modifiers=modifiers)
+
+    def type(self, text):
+        """Types TEXT of lower-case letters, digits, spaces and line breaks key by key."""
+        for char in text:
+            if char == "\n":
+                self.key("Enter", "Enter", 13, text="\r")
+            elif char == " ":
+                self.key(" ", "Space", 32, text=" ")
+            else:
+                code = f"Digit{char}" if char.isdigit() else f"Key{char.upper()}"
+                self.key(char, code, ord(char.upper()), text=char)
 
     def command(self, name):
         """Presses the page's own button for the command NAME, as a user's click does."""
@@ -451,6 +494,97 @@ try:
     if "could not be opened" not in status:
         fail(f"a damaged link was not refused: {status!r}")
     print(f"a damaged link was refused: {status}")
+
+    # A network made in the Network editor and searched in the main window: two vertices and
+    # their pair of links with the pointer, a weight typed in place, then the textbook's routers
+    # typed into the edge list and applied; "Use this network" hands them over.
+    def build_network():
+        begun = time.monotonic()
+        page.click(300, 40)
+        page.click(box["x"] + 470, box["y"] + 440)
+        time.sleep(0.5)
+        page.key("d", "KeyD", 68, modifiers=3)  # Ctrl+Alt+D
+        page.wait("Ctrl+Alt+D opened no Network editor",
+                  lambda: page.window("Network editor") is not None, 10)
+        editor = page.window("Network editor")
+        time.sleep(0.5)
+
+        def at(place):
+            dx, dy = place
+            return (editor["x"] + dx if dx >= 0 else editor["right"] + dx,
+                    editor["y"] + dy if dy >= 0 else editor["bottom"] + dy)
+
+        def expect(what, said):
+            page.wait(f"{what}: the live region did not say {said!r}",
+                      lambda: re.fullmatch(said, page.evaluate(announced) or ""), 10)
+            print(f"{what}: {page.evaluate(announced)}")
+
+        page.click(*at(EDITOR_NEW))
+        expect("New", "New network: the network has 0 vertices and 0 links")
+        for vertex, spot in enumerate(EDITOR_SPOTS):
+            page.double_click(*at(spot))
+            expect("a double click on empty space", f"Vertex {vertex} added")
+        page.drag(at(EDITOR_SPOTS[0]), at(EDITOR_SPOTS[1]), modifiers=8)  # Shift
+        expect("a Shift drag from vertex 0 to 1", "Links 0 to 1 and 1 to 0, weight 10, added")
+        page.double_click(*at(EDITOR_LABEL))
+        time.sleep(0.5)
+        page.type("7\n")
+        expect("a double click on the weight, 7 and Return", "Link [01] to [01] now weighs 7")
+
+        page.click(*at(EDITOR_NEW))
+        expect("New", "New network: the network has 0 vertices and 0 links")
+        page.click(*at(EDITOR_EDGE_LIST))
+        page.key("a", "KeyA", 65, modifiers=2)  # Ctrl+A: the typing replaces the list
+        page.type(TEXTBOOK_EDGES)
+        page.click(*at(EDITOR_APPLY))
+        expect("the textbook's edge list applied",
+               "Apply the edge list: the network has 6 vertices and 20 links")
+        page.click(*at(EDITOR_USE))
+        expect("Use this network", "The main window shows this network now.")
+
+        page.command("mainWindow")
+        time.sleep(0.5)
+        page.key("End", "End", 35)  # DESTINATION, which has the keys, to the last vertex: z
+        page.key("Enter", "Enter", 13, text="\r")
+        page.wait("the network made in the editor gave no report of u to z",
+                  lambda: EDITED_REPORT in page.console(), 30)
+        print(f"the main window searched the network made: {EDITED_REPORT!r}, "
+              f"all in {time.monotonic() - begun:.1f} s")
+
+    build_network()
+
+    # Routing tables on the built-in network, its load raised to 40: the distance vectors count
+    # up round by round, long after link state has its answer.
+    def count_to_infinity():
+        page.command("mainWindow")
+        time.sleep(0.5)
+        page.key("b", "KeyB", 66, modifiers=3)  # Ctrl+Alt+B: the built-in network
+        page.key("r", "KeyR", 82, modifiers=3)  # Ctrl+Alt+R
+        page.wait("Ctrl+Alt+R opened no Routing tables",
+                  lambda: page.window("Routing tables") is not None, 10)
+        time.sleep(0.5)
+        page.key("h", "KeyH", 72, modifiers=1)  # Alt+H: "Change the load to"
+        page.key("a", "KeyA", 65, modifiers=2)
+        page.type("40")
+        page.key("o", "KeyO", 79, modifiers=1)  # Alt+O: "Change load"
+        time.sleep(0.5)
+        page.key("s", "KeyS", 83, modifiers=1)  # Alt+S: Step
+        round_said = r"Round (\d+) after change 1: \d+ entr(y|ies) change.*"
+        page.wait("Step after the load change told no round",
+                  lambda: re.fullmatch(round_said, page.evaluate(announced) or ""), 10)
+        print(f"a round stepped after the load rose to 40: {page.evaluate(announced)}")
+        stepped = page.evaluate(announced)
+        page.key("l", "KeyL", 76, modifiers=1)  # Alt+L: Last
+        page.wait("Last told no later round",
+                  lambda: page.evaluate(announced) != stepped and re.match(
+                      r"Round \d+ after change 1", page.evaluate(announced) or ""), 10)
+        rounds = int(re.match(r"Round (\d+)", page.evaluate(announced)).group(1))
+        if rounds < 20:
+            fail(f"the distance vectors settled in {rounds} rounds: nothing counted up")
+        print(f"the last round, {rounds} rounds after the load rose: {page.evaluate(announced)}")
+        page.close("Routing tables")
+
+    count_to_infinity()
 
     if page.exceptions():
         fail(f"exceptions in the page: {page.exceptions()}")
