@@ -5,8 +5,9 @@
 # Runs Debian's screen reader, Orca, beside the real program under a window manager and checks
 # what Orca would say (its debug log records every utterance; no synthesizer runs): the outcome
 # of a search, the trials left, the same-endpoints message, the closing notice after the tenth
-# search and the new count after RESTART, each once, while the focus stays on a slider; and
-# what opening a network tells.
+# search and the new count after RESTART, each once, while the focus stays on a slider; what
+# opening a network tells; a round stepped in Routing tables; a vertex and a link added by
+# keyboard in the Network editor.
 # Runs inside a11y_session.sh. Usage: a11y_session.sh gui_orca.sh PATH_TO_NETROUTE
 set -euo pipefail
 
@@ -94,4 +95,29 @@ spoken | sed 's/^/    /'
 xdotool key ctrl+alt+b
 wait_for_speech 'The built-in network: 20 vertices, 64 links\. TRIAL LEFT 10\.'
 echo "after Ctrl+Alt+B Orca said: $(spoken | tail -n 1)"
+
+# Routing tables: a step to the next round is told in that round's sentence.
+xdotool key ctrl+alt+r
+xdotool search --sync --onlyvisible --name '^Routing tables' >/dev/null
+xdotool key alt+s
+wait_for_speech 'Round 1: [0-9]+ entries change: .*\.'
+echo "a round stepped, Orca said: $(spoken | grep '^Round 1:' | tail -n 1)"
+
+# Network editor, by keyboard from its drawing: "Add vertex", then "Remove" on a link.
+# Focused directly: openbox in Debian 13 does not always answer to activation by xdotool.
+xdotool windowfocus --sync "$window"
+xdotool key ctrl+alt+d
+editor=$(timeout 10 xdotool search --sync --onlyvisible --name '^Network editor' | head -n 1) ||
+    fail "Ctrl+Alt+D opened no Network editor"
+xdotool windowfocus --sync "$editor"
+sleep 0.5
+xdotool key --delay 100 Tab Tab space
+# Orca 43 ends an announcement with a full stop, Orca 48 does not.
+wait_for_speech 'Vertex 20 added\.?'
+# Down and Up in the Links table choose its first link, which "Remove" then removes.
+xdotool key --delay 100 Tab Tab Down Up shift+Tab space
+wait_for_speech 'Link 0 to 5, weight 89, removed\.?'
+echo "in the Network editor Orca said: $(spoken | grep -E 'Vertex 20|Link 0' | paste -sd '|')"
+xdotool key --delay 300 ctrl+z ctrl+z # nothing left unsaved to ask about at Ctrl+Q
+wait_for_speech 'Undone: Add vertex 20\.?'
 quit_with_ctrl_q

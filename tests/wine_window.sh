@@ -4,8 +4,9 @@
 #
 # Starts the Windows program under Wine on a private X server: the window's place and size, one
 # search from 0 to 1 typed with Return and its report, Ctrl+L showing the Load sweep's plot,
-# Ctrl+E opening Practice, and Ctrl+Q ending it with exit code 0. Then a shipped example named
-# on the command line, searched, its Routing tables and Network editor opened, and a file that makes no network refused with status 2.
+# Ctrl+E opening Practice, and Ctrl+Q ending it with exit code 0. Then a network NetworkX wrote,
+# named on the command line and searched, its Routing tables and Network editor opened, and a
+# file that makes no network refused with status 2.
 # The caller sets WINEPREFIX. Usage: wine_window.sh PATH_TO_NETROUTE_EXE
 set -euo pipefail
 
@@ -14,7 +15,7 @@ work=$(mktemp -d)
 # shellcheck source=tests/xsession.sh
 source "$(dirname "$0")/xsession.sh"
 trap 'stop_session; rm -rf "$work"' EXIT
-require_tools wine Xvfb xdotool xwininfo
+require_tools wine Xvfb xdotool xwininfo /usr/bin/python3
 
 start_xvfb
 # A Wine server left from an earlier run without a display would keep this program from
@@ -77,9 +78,17 @@ echo "Ctrl+E opened Practice at $(window_geometry "$practice")"
 quit_with_ctrl_q
 echo "Ctrl+Q ended the program with exit code 0"
 
-# A network of one's own, by its Windows path as Explorer passes it.
-examples=$(cd "$(dirname "$0")/../data/networks" && pwd)
-wine "$app" "$(winepath -w "$examples/textbook.graphml")" >"$work/out" 2>"$work/err" &
+# A network of one's own as NetworkX writes it, by its Windows path as Explorer passes it.
+/usr/bin/python3 - "$work/textbook.graphml" <<'PY'
+import sys
+import networkx as nx
+graph = nx.Graph()
+graph.add_nodes_from("uvwxyz")
+graph.add_weighted_edges_from([("u", "v", 2), ("u", "x", 1), ("u", "w", 5), ("v", "x", 2),
+    ("v", "w", 3), ("x", "w", 3), ("x", "y", 1), ("w", "y", 1), ("w", "z", 5), ("y", "z", 2)])
+nx.write_graphml(graph, sys.argv[1])
+PY
+wine "$app" "$(winepath -w "$work/textbook.graphml")" >"$work/out" 2>"$work/err" &
 app_pid=$!
 window=$(timeout 60 xdotool search --sync --onlyvisible --name '^textbook' | head -n 1) ||
     fail "netroute textbook.graphml showed no window named after the network"
@@ -98,11 +107,17 @@ for command in "ctrl+alt+r Routing tables" "ctrl+alt+d Network editor"; do
     opened=$(timeout 30 xdotool search --sync --onlyvisible --name "^${command#* }" | head -n 1) ||
         fail "${command%% *} opened no ${command#* } window"
     echo "${command%% *} opened ${command#* } at $(window_geometry "$opened")"
+    # Closed, so that the keys go to the main window again: Wine keeps the window it activated.
+    xdotool key alt+F4
+    for _ in $(seq 100); do
+        xdotool search --onlyvisible --name "^${command#* }" >/dev/null || break
+        sleep 0.1
+    done
 done
 xdotool windowfocus --sync "$window"
 quit_with_ctrl_q
 
-sed 's/target="[^"]*"/target="n0"/' "$examples/textbook.graphml" >"$work/bad.graphml"
+sed 's/target="[^"]*"/target="u"/' "$work/textbook.graphml" >"$work/bad.graphml"
 status=0
 timeout 60 wine "$app" "$(winepath -w "$work/bad.graphml")" >"$work/out" 2>"$work/err" || status=$?
 [ "$status" -eq 2 ] || fail "a bad file gave exit status $status"
