@@ -45,6 +45,9 @@ namespace {
 constexpr int PlotCost = 72;
 constexpr double AboveAxis = 1e6; // clamped to the top of the plot area
 constexpr qreal Tolerance = 0.5;
+// A sweep runs thousands of search cycles off the GUI thread: under valgrind, beside another
+// program, that takes longer than QSignalSpy's five seconds.
+constexpr int SweepWait = 120000; // milliseconds
 
 // The path a view draws after its last search, from the source.
 QList<int> drawnPath(NetworkDisplayProbe &probe)
@@ -298,7 +301,7 @@ void StudyWindowsTest::overtakenSweepShowsNewerState()
     model.setDestination(5);
     sweep.start();
     QCOMPARE(sweep.pending().destination, 5);
-    QVERIFY(finished.wait());
+    QVERIFY(finished.wait(SweepWait));
     QTest::qWait(50); // a late answer from the first sweep would arrive by now
     QCOMPARE(finished.size(), 1);
     QCOMPARE(sweep.destination(), 5);
@@ -346,7 +349,7 @@ void StudyWindowsTest::sweepWindowSaysWhatRowsHold()
     LoadSweepWindow window(model);
     QSignalSpy finished(&window.sweep(), &LoadSweep::finished);
     window.show();
-    QVERIFY(finished.wait());
+    QVERIFY(finished.wait(SweepWait));
     auto *table = window.findChild<QTableWidget *>();
     for (int column = 0; column < headers.size(); ++column)
         QCOMPARE(table->horizontalHeaderItem(column)->text(), headers[column]);
@@ -363,14 +366,14 @@ void StudyWindowsTest::hiddenSweepWindowWaits()
     LoadSweepWindow window(model);
     QSignalSpy finished(&window.sweep(), &LoadSweep::finished);
     window.show();
-    QVERIFY(finished.wait());
+    QVERIFY(finished.wait(SweepWait));
     window.hide();
     model.setDestination(5);
     window.sweepAgain();
     QCOMPARE(window.sweep().pending().destination, 19);
     window.show();
     QCOMPARE(window.sweep().pending().destination, 5);
-    QVERIFY(finished.wait());
+    QVERIFY(finished.wait(SweepWait));
     QCOMPARE(window.sweep().destination(), 5);
 }
 
