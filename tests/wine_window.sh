@@ -26,7 +26,7 @@ wine "$app" >"$work/out" 2>"$work/err" &
 app_pid=$!
 
 # Wine's window belongs to another process than the one started: find it by its title.
-window=$(timeout 60 xdotool search --sync --onlyvisible --name '^netroute$' | head -n 1) ||
+window=$(find_window '^netroute$' 60) ||
     fail "no window appeared"
 xdotool windowfocus --sync "$window"
 geometry=$(window_geometry "$window")
@@ -49,7 +49,7 @@ fi
 
 # The Load sweep window with its plot: the cost curve's colour on screen.
 xdotool key ctrl+l
-sweep=$(timeout 30 xdotool search --sync --onlyvisible --name '^Load sweep$' | head -n 1) ||
+sweep=$(find_window '^Load sweep$' 30) ||
     fail "Ctrl+L opened no Load sweep window"
 sweep_geometry=$(window_geometry "$sweep")
 curve=0
@@ -71,7 +71,7 @@ done
 ! xdotool search --onlyvisible --name '^Load sweep$' >/dev/null || fail "Alt+F4 left Load sweep open"
 xdotool windowfocus --sync "$window"
 xdotool key ctrl+e
-practice=$(timeout 30 xdotool search --sync --onlyvisible --name '^Practice$' | head -n 1) ||
+practice=$(find_window '^Practice$' 30) ||
     fail "Ctrl+E opened no Practice window"
 echo "Ctrl+E opened Practice at $(window_geometry "$practice")"
 
@@ -90,7 +90,7 @@ nx.write_graphml(graph, sys.argv[1])
 PY
 wine "$app" "$(winepath -w "$work/textbook.graphml")" >"$work/out" 2>"$work/err" &
 app_pid=$!
-window=$(timeout 60 xdotool search --sync --onlyvisible --name '^textbook' | head -n 1) ||
+window=$(find_window '^textbook' 60) ||
     fail "netroute textbook.graphml showed no window named after the network"
 xdotool windowfocus --sync "$window"
 xdotool key Return
@@ -104,7 +104,7 @@ echo "netroute textbook.graphml searched the file's network: 0 to 1 costs 2"
 for command in "ctrl+alt+r Routing tables" "ctrl+alt+d Network editor"; do
     xdotool windowfocus --sync "$window"
     xdotool key "${command%% *}"
-    opened=$(timeout 30 xdotool search --sync --onlyvisible --name "^${command#* }" | head -n 1) ||
+    opened=$(find_window "^${command#* }" 30) ||
         fail "${command%% *} opened no ${command#* } window"
     echo "${command%% *} opened ${command#* } at $(window_geometry "$opened")"
     # Closed, so that the keys go to the main window again: Wine keeps the window it activated.

@@ -50,6 +50,20 @@ focus_window()
     echo "$window"
 }
 
+# Prints the first shown window whose title matches PATTERN, waiting up to SECONDS for it.
+# Wine makes and destroys windows of its own meanwhile, so a search that meets one going away
+# is tried again.
+find_window() # PATTERN SECONDS
+{
+    local _ found
+    for _ in $(seq $(($2 * 10))); do
+        found=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1) || true
+        [ -n "$found" ] && echo "$found" && return 0
+        sleep 0.1
+    done
+    return 1
+}
+
 # Prints a window's size and place as WIDTHxHEIGHT+X+Y.
 window_geometry()
 {
