@@ -48,7 +48,18 @@ RoutingTablesWindow::RoutingTablesWindow(const NetworkModel &model, QWidget *par
     setAttribute(Qt::WA_QuitOnClose, false); // closing the main window still ends the program
     buildControls();
     roundsTable->setFocus(); // its keys move through the rounds at once
+#if QT_CONFIG(thread)
+    pool.setMaxThreadCount(1);
+#endif
     startAgain();
+}
+
+RoutingTablesWindow::~RoutingTablesWindow()
+{
+    ++generation; // a run under way is no longer shown
+#if QT_CONFIG(thread)
+    pool.waitForDone();
+#endif
 }
 
 QWidget *RoutingTablesWindow::buildOptions()
@@ -228,7 +239,7 @@ void RoutingTablesWindow::buildControls()
 
 int RoutingTablesWindow::roundCount() const
 {
-    return static_cast<int>(run->rounds().size());
+    return run ? static_cast<int>(run->rounds().size()) : 0;
 }
 
 QString RoutingTablesWindow::vertexName(int vertex) const
@@ -249,17 +260,16 @@ const DistanceVector::Round &RoutingTablesWindow::round() const
 
 void RoutingTablesWindow::startAgain()
 {
-    controls->setPlaying(false);
     const NetworkModel &model = reader.model();
     usedLoad = model.load();
     usedFactor = model.randomFactor();
     const LinkCosts costs(model.topology(), usedLoad, usedFactor);
-    const auto advertising
-        = static_cast<DistanceVector::Advertising>(advertisingBox->currentData().toInt());
-    run.emplace(costs,
-        DistanceVector::Options {
-            advertising, infinityBox->value(), DistanceVector::DefaultRoundCap});
-    stageTruth = {RoutingTables::linkState(costs)};
+    const DistanceVector::Options options {
+        static_cast<DistanceVector::Advertising>(advertisingBox->currentData().toInt()),
+        infinityBox->value(), DistanceVector::DefaultRoundCap};
+    // The run before may be of another network: nothing of it stays in view.
+    run.reset();
+    stageTruth.clear();
     summary->setText(
         tr("Every vertex's table at load %1, every link priced with the factor %2: by link state, "
            "from the program's own search, and by distance vector, round by round.")
@@ -273,6 +283,51 @@ void RoutingTablesWindow::startAgain()
     fillVertexLists();
     fillRounds();
     showRound(0, false);
+    workOut(
+        [costs, options] {
+            return Outcome {std::make_shared<const DistanceVector>(costs, options),
+                RoutingTables::linkState(costs), {}};
+        },
+        [this](const Outcome &outcome) {
+            run = outcome.run;
+            stageTruth = {outcome.truth};
+            fillRounds();
+            showRound(0, false);
+        });
+}
+
+// Runs the work on the pool where Qt has threads, else at once, and shows what it gives unless
+// a later run was asked for meanwhile.
+void RoutingTablesWindow::workOut(
+    std::function<Outcome()> work, std::function<void(const Outcome &)> show)
+{
+    controls->setPlaying(false);
+    const int asked = ++generation;
+    working = true;
+    const auto finish = [this, asked, show](const Outcome &outcome) {
+        if (asked != generation)
+            return;
+        working = false;
+        show(outcome);
+        emit runShown();
+    };
+#if QT_CONFIG(thread)
+    pool.start([this, work, finish] {
+        const auto outcome = std::make_shared<const Outcome>(work());
+        QMetaObject::invokeMethod(
+            this, [finish, outcome] { finish(*outcome); }, Qt::QueuedConnection);
+    });
+#else
+    finish(work());
+#endif
+}
+
+// An event needs the tables it goes on from.
+bool RoutingTablesWindow::stillWorking()
+{
+    if (working)
+        tell(tr("The rounds are still being worked out; try again in a moment."));
+    return working;
 }
 
 void RoutingTablesWindow::followModel()
@@ -315,9 +370,11 @@ void RoutingTablesWindow::fillVertexLists()
 
 void RoutingTablesWindow::fillRounds()
 {
-    const TableNarration narration(*run);
     const QSignalBlocker blocker(roundsTable);
     roundsTable->setRowCount(roundCount());
+    if (!run)
+        return;
+    const TableNarration narration(*run);
     for (int r = 0; r < roundCount(); ++r) {
         const DistanceVector::Round &each = run->rounds()[static_cast<size_t>(r)];
         roundsTable->setItem(r, 0, StudyTable::cell(narration.roundName(r)));
@@ -329,6 +386,18 @@ void RoutingTablesWindow::fillRounds()
 
 void RoutingTablesWindow::showRound(int index, bool announce)
 {
+    if (!run) {
+        roundIndex = 0;
+        sentenceLabel->setText(tr("Working out the rounds…"));
+        stageLabel->clear();
+        changesList->clear();
+        for (QTableWidget *table : {linkStateTable, vectorTable, sentTable})
+            table->setRowCount(0);
+        sentCaption->clear();
+        drawing->showTree({}, std::max(towardsBox->currentIndex(), 0));
+        controls->follow(0, 0);
+        return;
+    }
     roundIndex = std::clamp(index, 0, roundCount() - 1);
     {
         const QSignalBlocker blocker(roundsTable);
@@ -436,6 +505,8 @@ void RoutingTablesWindow::fillSent()
 
 void RoutingTablesWindow::fillTree()
 {
+    if (!run)
+        return;
     const int towards = std::max(towardsBox->currentIndex(), 0);
     const RoutingTables &tables = round().tables;
     QList<int> hops;
@@ -483,6 +554,8 @@ void RoutingTablesWindow::chooseLink(int source, int target)
 
 void RoutingTablesWindow::changeLoad()
 {
+    if (stillWorking())
+        return;
     const LinkCosts costs(reader.model().topology(), loadBox->value(), usedFactor);
     tell(tr("Every link now costs what load %1 gives it.").arg(loadBox->value()));
     continueWith(costs);
@@ -501,6 +574,8 @@ void RoutingTablesWindow::badNews()
 // The chosen link, each way the present costs have it, becomes cheaper or dearer.
 void RoutingTablesWindow::giveNews(bool good)
 {
+    if (stillWorking())
+        return;
     if (linkBox->currentIndex() < 0) {
         tell(tr("The network has no link to give news of."));
         return;
@@ -533,15 +608,24 @@ void RoutingTablesWindow::giveNews(bool good)
 
 void RoutingTablesWindow::continueWith(const LinkCosts &costs)
 {
-    controls->setPlaying(false);
-    const QString error = run->changeCosts(costs);
-    if (!error.isEmpty()) {
-        tell(tr("The rounds cannot go on: %1.").arg(error));
-        return;
-    }
-    stageTruth.push_back(RoutingTables::linkState(costs));
-    fillRounds();
-    showRound(run->stages().back().firstRound, false);
+    workOut(
+        [base = run, costs] {
+            auto continued = std::make_shared<DistanceVector>(*base);
+            const QString error = continued->changeCosts(costs);
+            if (!error.isEmpty())
+                return Outcome {nullptr, RoutingTables(), error};
+            return Outcome {continued, RoutingTables::linkState(costs), {}};
+        },
+        [this](const Outcome &outcome) {
+            if (!outcome.error.isEmpty()) {
+                tell(tr("The rounds cannot go on: %1.").arg(outcome.error));
+                return;
+            }
+            run = outcome.run;
+            stageTruth.push_back(outcome.truth);
+            fillRounds();
+            showRound(run->stages().back().firstRound, false);
+        });
 }
 
 void RoutingTablesWindow::tell(const QString &message)

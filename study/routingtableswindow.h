@@ -9,7 +9,12 @@
 
 #include <QWidget>
 
-#include <optional>
+#if QT_CONFIG(thread)
+#include <QThreadPool>
+#endif
+
+#include <functional>
+#include <memory>
 #include <vector>
 
 class NetworkModel;
@@ -26,7 +31,9 @@ class TreeDrawing;
 // vector builds round by round, on the network the main window shows at its load and with the
 // factor its search prices links with. Bad news, good news and another load go on from the
 // tables reached, so that a count to infinity can be watched. It only reads the model, and
-// starts again when the network, the load or the factor changes.
+// starts again when the network, the load or the factor changes. A run is worked out on a
+// thread of its own where Qt has threads, so that a long count to infinity never stalls the
+// windows; until it is done the window shows the run before it, or none for a new network.
 class RoutingTablesWindow : public QWidget
 {
     Q_OBJECT
@@ -38,7 +45,10 @@ public:
     static constexpr int BadNewsCost = Routing::HighestLoad;
 
     explicit RoutingTablesWindow(const NetworkModel &model, QWidget *parent = nullptr);
+    ~RoutingTablesWindow() override;
 
+    // Whether a run asked for is still being worked out.
+    bool isWorking() const { return working; }
     const DistanceVector &distanceVector() const { return *run; }
     int currentRound() const { return roundIndex; } // an index into the run's rounds
     int roundCount() const;
@@ -59,7 +69,22 @@ public slots:
     void badNews();
     void changeLoad();
 
+signals:
+    // The run asked for last is worked out and shown.
+    void runShown();
+
 private:
+    // What a run worked out in the background gives: the run and link state for its last
+    // costs, or why it could not go on.
+    struct Outcome
+    {
+        std::shared_ptr<const DistanceVector> run;
+        RoutingTables truth;
+        QString error;
+    };
+
+    void workOut(std::function<Outcome()> work, std::function<void(const Outcome &)> show);
+    bool stillWorking();
     void buildControls();
     QWidget *buildOptions();
     QWidget *buildEvents();
@@ -77,11 +102,14 @@ private:
     QString vertexName(int vertex) const;
 
     NetworkReader reader;
-    std::optional<DistanceVector> run;
+    // Shared with the thread that continues it, which copies it; never changed once made.
+    std::shared_ptr<const DistanceVector> run;
     std::vector<RoutingTables> stageTruth; // link state of each stage's costs
     int usedLoad = 0;
     float usedFactor = 1.0f;
     int roundIndex = 0;
+    int generation = 0; // counts the runs asked for; only the latest is shown
+    bool working = false;
 
     QLabel *summary = nullptr;
     QComboBox *advertisingBox = nullptr;
@@ -101,4 +129,7 @@ private:
     QComboBox *towardsBox = nullptr;
     TreeDrawing *drawing = nullptr;
     StepControls *controls = nullptr;
+#if QT_CONFIG(thread)
+    QThreadPool pool;
+#endif
 };
