@@ -7,7 +7,10 @@
 
 #include <QPointF>
 #include <QRectF>
+#include <QStaticText>
 #include <QWidget>
+
+#include <array>
 
 class NetworkEditing;
 class QSpinBox;
@@ -72,7 +75,7 @@ private:
     QRectF labelRect(int link) const; // in the network's coordinates
     int linkAt(QPointF networkPoint) const;
     void drawRoom(QPainter &painter) const;
-    void drawLink(QPainter &painter, int link) const;
+    void drawLinks(QPainter &painter) const;
     void drawVertex(QPainter &painter, int vertex) const;
     void finishWeight(bool commit);
     void tellSelection();
@@ -90,6 +93,8 @@ private:
     bool linking = false;
     QPointF pointer; // the linking drag's end, in the network's coordinates
     QSpinBox *weightEditor;
+    // Every weight's text laid out once: laying out 2,450 of them at each paint takes a frame.
+    mutable std::array<QStaticText, Routing::HighestWeight + 1> weightTexts;
     int editedSource = -1;
     int editedTarget = -1;
 };
