@@ -7,6 +7,9 @@
 
 #include <QRandomGenerator>
 
+#include <algorithm>
+#include <array>
+
 namespace {
 
 // Shared by every model: the program's generator is seeded on its first random draw only.
@@ -16,9 +19,9 @@ bool programSeedPending = true;
 
 FactorSource::~FactorSource() = default;
 
-float FactorSource::fromDraw(int draw)
+void FactorSource::drawMany(float *factors, int count)
 {
-    return static_cast<float>(draw / double(RandomSource::MaxDraw));
+    std::generate_n(factors, count, [this] { return draw(); });
 }
 
 float ProgramFactors::draw()
@@ -38,4 +41,18 @@ PrivateFactors::PrivateFactors(QRandomGenerator &generator)
 float PrivateFactors::draw()
 {
     return fromDraw(static_cast<int>(generator.bounded(RandomSource::MaxDraw + 1)));
+}
+
+void PrivateFactors::drawMany(float *factors, int count)
+{
+    std::array<quint32, Chunk> raw;
+    for (int done = 0; done < count; done += Chunk) {
+        const int now = std::min(Chunk, count - done);
+        generator.fillRange(raw.data(), now);
+        // As QRandomGenerator::bounded() reduces each generated value.
+        for (int k = 0; k < now; ++k) {
+            const auto reduced = (quint64(raw[size_t(k)]) * (RandomSource::MaxDraw + 1)) >> 32;
+            factors[done + k] = fromDraw(static_cast<int>(reduced));
+        }
+    }
 }

@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include "randomsource.h"
+
 class QRandomGenerator;
 
 // Where the random factors of a search cycle come from while the random effect is on: each
@@ -16,9 +18,15 @@ public:
     virtual ~FactorSource();
 
     virtual float draw() = 0;
+    // As many draws as asked for, in the order draw() would give them.
+    virtual void drawMany(float *factors, int count);
 
 protected:
-    static float fromDraw(int draw); // a draw of 0..RandomSource::MaxDraw as a factor
+    // A draw of 0..RandomSource::MaxDraw as a factor; inline, as a cycle makes one a link.
+    static float fromDraw(int draw)
+    {
+        return static_cast<float>(draw / double(RandomSource::MaxDraw));
+    }
 };
 
 // The program's own: the process-wide generator, seeded with the time of day on the first
@@ -35,7 +43,10 @@ class PrivateFactors final : public FactorSource
 public:
     explicit PrivateFactors(QRandomGenerator &generator);
     float draw() override;
+    // In one call to the generator: one a link costs more than the rest of a cycle.
+    void drawMany(float *factors, int count) override;
 
 private:
+    static constexpr int Chunk = 256;
     QRandomGenerator &generator;
 };

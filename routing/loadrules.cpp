@@ -9,17 +9,6 @@
 
 namespace LoadRules {
 
-double loadTestSum(int load, float factor)
-{
-    const double sum = load;
-    return sum + sum * static_cast<double>(factor);
-}
-
-bool passesLoadTest(int load, float factor)
-{
-    return loadTestSum(load, factor) < Routing::LoadLimit;
-}
-
 double pricedCost(int load, float factor, Link link)
 {
     return static_cast<double>(load) * static_cast<double>(factor)

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "link.h"
+#include "routing.h"
 
 #include <QtGlobal>
 
@@ -12,8 +13,17 @@
 namespace LoadRules {
 
 // Load plus load times the factor: the load test passes a link when it is below the limit.
-double loadTestSum(int load, float factor);
-bool passesLoadTest(int load, float factor);
+// Inline, as a cycle tests every link of the network.
+inline double loadTestSum(int load, float factor)
+{
+    const double sum = load;
+    return sum + sum * static_cast<double>(factor);
+}
+
+inline bool passesLoadTest(int load, float factor)
+{
+    return loadTestSum(load, factor) < Routing::LoadLimit;
+}
 
 // Load times factor plus weight, before the highest-load rule.
 double pricedCost(int load, float factor, Link link);

@@ -9,6 +9,7 @@
 #include "usablelinks.h"
 
 #include <algorithm>
+#include <array>
 
 SearchCycle::SearchCycle(
     Topology &topology, UsableLinks &usable, RouteSearch &search, float &randomFactor)
@@ -53,13 +54,20 @@ SearchRecord::Cycle SearchCycle::run(
 // Every link gets the factor drawn for it; the load test decides on that factor alone.
 int SearchCycle::collectUsableLinks(Choices choices, FactorSource *factors)
 {
+    // The draws for all links at once, in the order the links are visited.
+    std::array<float, Routing::VertexCapacity * Routing::VertexCapacity> drawn;
+    const bool drawing = choices.randomEffect && factors;
+    if (drawing)
+        factors->drawMany(drawn.data(), topology.linkCount());
+    size_t next = 0;
     int passing = 0;
     for (int j = 0; j < topology.vertexCount; ++j) {
         for (const std::unique_ptr<Link> &link : topology.links[j]) {
-            drawFactor(choices.randomEffect, factors);
-            link->factor = randomFactor;
-            if (LoadRules::passesLoadTest(choices.load, randomFactor)) {
-                usable.append(j, Link {link->target, link->weight, randomFactor});
+            const float factor = drawing ? drawn[next++] : 1.0f;
+            link->factor = factor;
+            randomFactor = factor;
+            if (LoadRules::passesLoadTest(choices.load, factor)) {
+                usable.append(j, link->target, link->weight, factor);
                 ++passing;
             }
         }

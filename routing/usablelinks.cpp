@@ -3,20 +3,14 @@
 
 #include "usablelinks.h"
 
-void UsableLinks::append(int source, Link link)
+void UsableLinks::appendRecord(int source, const Link &link)
 {
-    const bool leadsToVertex = link.target >= 0 && link.target < Routing::VertexCapacity;
-    if (firstOnly && (!leadsToVertex || firsts[source][link.target]))
-        return; // a later copy, which no search reads
     lists[source].push_back(std::make_unique<Link>(link));
-    if (!leadsToVertex)
+    if (!leadsToVertex(link.target))
         return; // the search never looks for it
     const Link *&first = firsts[source][link.target];
-    if (!first) {
+    if (!first)
         first = lists[source].back().get();
-        if (firstOnly)
-            appended.emplace_back(source, link.target);
-    }
 }
 
 void UsableLinks::clear()
@@ -24,8 +18,9 @@ void UsableLinks::clear()
     for (Records &list : lists)
         list.clear();
     firsts = {};
-    keptSizes = {};
-    appended.clear();
+    firstLinks.clear();
+    keptFirstLinks = 0;
+    keptFirsts = {};
 }
 
 int UsableLinks::recordCount() const
@@ -39,23 +34,22 @@ int UsableLinks::recordCount() const
 UsableLinks::UsableLinks(const UsableLinks &other, int vertexCount)
     : firstOnly(true)
 {
+    constexpr size_t pairs = size_t(Routing::VertexCapacity) * Routing::VertexCapacity;
+    firstLinks.reserve(pairs); // never more, so the first links never move
     for (int from = 0; from < vertexCount; ++from) {
         for (const Link *first : other.firsts[from]) {
             if (first) {
-                lists[from].push_back(std::make_unique<Link>(*first));
-                firsts[from][first->target] = lists[from].back().get();
+                firstLinks.push_back(*first);
+                firsts[from][first->target] = &firstLinks.back();
             }
         }
-        keptSizes[from] = lists[from].size();
     }
-    appended.reserve(static_cast<size_t>(recordCount()));
+    keptFirstLinks = firstLinks.size();
+    keptFirsts = firsts;
 }
 
 void UsableLinks::rewind()
 {
-    for (const auto &[from, to] : appended) {
-        firsts[from][to] = nullptr;
-        lists[from].resize(keptSizes[from]);
-    }
-    appended.clear();
+    firsts = keptFirsts;
+    firstLinks.resize(keptFirstLinks);
 }

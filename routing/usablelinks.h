@@ -8,7 +8,6 @@
 
 #include <array>
 #include <memory>
-#include <utility>
 #include <vector>
 
 // The links that search cycles have let pass, listed under their source vertex: a copy of a link
@@ -25,7 +24,16 @@ public:
     UsableLinks(const UsableLinks &) = delete;
     UsableLinks &operator=(const UsableLinks &) = delete;
 
-    void append(int source, Link link);
+    void append(int source, Link link) { append(source, link.target, link.weight, link.factor); }
+    // Inline and field by field, so that a cycle's many appends build their links in place: a
+    // link passed whole goes through memory in a way the processor is slow to read back.
+    void append(int source, int target, float weight, float factor)
+    {
+        if (firstOnly)
+            appendFirst(source, target, weight, factor);
+        else
+            appendRecord(source, Link {target, weight, factor});
+    }
     // Forgets every link, as for another network.
     void clear();
     const Link *first(int from, int to) const { return firsts[from][to]; }
@@ -35,17 +43,36 @@ public:
     int recordCount() const;
 
     // A copy that keeps the first record of each link only, which is all a search reads, for
-    // working out many cycles: rewind() drops what they appended since the copy was made.
+    // working out many cycles: rewind() drops what they appended since the copy was made. It
+    // has no records, only first links.
     UsableLinks(const UsableLinks &other, int vertexCount);
     void rewind();
 
 private:
+    static bool leadsToVertex(int target)
+    {
+        return target >= 0 && target < Routing::VertexCapacity;
+    }
+    void appendFirst(int source, int target, float weight, float factor)
+    {
+        if (!leadsToVertex(target) || firsts[source][target])
+            return; // a later copy, which no search reads
+        Link &stored = firstLinks.emplace_back();
+        stored.target = target;
+        stored.weight = weight;
+        stored.factor = factor;
+        firsts[source][target] = &stored;
+    }
+    void appendRecord(int source, const Link &link);
+
     std::array<Records, Routing::VertexCapacity> lists;
     // The first record in lists[from] leading to each target. Lists only grow, so it never
     // changes once set, and the search need not walk them.
     FirstTable firsts {};
-    // A rewindable copy stores new links only, and remembers them.
+    // A rewindable copy keeps its first links in a store with room for one per ordered pair made
+    // at once, so that a cycle allocates nothing, and its table as it was made.
     bool firstOnly = false;
-    std::array<size_t, Routing::VertexCapacity> keptSizes {};
-    std::vector<std::pair<int, int>> appended;
+    std::vector<Link> firstLinks;
+    size_t keptFirstLinks = 0;
+    FirstTable keptFirsts {};
 };

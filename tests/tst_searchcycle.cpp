@@ -2,15 +2,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "coutcapture.h"
+#include "factorsource.h"
 #include "networkdisplayprobe.h"
 #include "scripteddraws.h"
 
 #include <QPaintEvent>
+#include <QRandomGenerator>
 #include <QSignalSpy>
 #include <QtTest>
 
 #include <climits>
 #include <functional>
+#include <vector>
 
 namespace {
 
@@ -52,6 +55,8 @@ private slots:
     void equalEndpoints();
     void cyclesAccumulate();
     void factorsFollowTheDraws();
+    void drawsAtOnce_data();
+    void drawsAtOnce();
     void staleOutcome_data();
     void staleOutcome();
     void oneCyclePerShoot();
@@ -231,6 +236,28 @@ void SearchCycleTest::cyclesAccumulate()
     QCOMPARE(probe->activeLinks()[19][1]->factor, 0.0f);
     QCOMPARE(probe->distance()[19], 189);
     QVERIFY(probe->pathFound());
+}
+
+void SearchCycleTest::drawsAtOnce_data()
+{
+    QTest::addColumn<int>("count");
+    for (int count : {1, 255, 256, 257, 2450})
+        QTest::addRow("%d", count) << count;
+}
+
+// A cycle's factors drawn at once are the ones drawn one by one, and use up as many values.
+void SearchCycleTest::drawsAtOnce()
+{
+    QFETCH(int, count);
+    QRandomGenerator oneByOne(7);
+    QRandomGenerator atOnce(7);
+    PrivateFactors single(oneByOne);
+    PrivateFactors bulk(atOnce);
+    std::vector<float> drawn(static_cast<size_t>(count));
+    bulk.drawMany(drawn.data(), count);
+    for (float factor : drawn)
+        QCOMPARE(factor, single.draw());
+    QCOMPARE(atOnce.generate(), oneByOne.generate());
 }
 
 void SearchCycleTest::factorsFollowTheDraws()
