@@ -18,19 +18,21 @@ namespace {
 constexpr int GatherMs = 100;
 
 #if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
+// Notifications kept for screen readers that have yet to read them: many seconds' worth.
+constexpr size_t KeptNotifications = 16;
+
 // The toolkit has no announcement event here. Screen readers present a notification that
 // appears whatever has the focus, so the message is the name of one that appears each time.
 // It is not among its window's children: it is no part of the window to explore.
 class NotificationAccessible : public QAccessibleInterface
 {
 public:
-    explicit NotificationAccessible(QWidget *window)
+    NotificationAccessible(QWidget *window, const QString &message)
         : owner(window)
+        , message(message)
     { }
     Q_DISABLE_COPY_MOVE(NotificationAccessible)
     ~NotificationAccessible() override = default;
-
-    void setMessage(const QString &text) { message = text; }
 
     bool isValid() const override { return owner; }
     QObject *object() const override { return nullptr; }
@@ -91,8 +93,8 @@ Announcer::Announcer(QWidget *window)
 
 Announcer::~Announcer()
 {
-    if (notificationId)
-        QAccessible::deleteAccessibleInterface(notificationId);
+    for (QAccessible::Id id : notificationIds)
+        QAccessible::deleteAccessibleInterface(id);
 }
 
 void Announcer::announce(QWidget *source, const QString &message)
@@ -124,13 +126,13 @@ void Announcer::tell()
     event.setPoliteness(QAccessible::AnnouncementPoliteness::Polite);
     QAccessible::updateAccessibility(&event);
 #else
-    if (!notificationId) {
-        notificationId = QAccessible::registerAccessibleInterface(
-            new NotificationAccessible(qobject_cast<QWidget *>(parent())));
-    }
-    QAccessibleInterface *notification = QAccessible::accessibleInterface(notificationId);
-    static_cast<NotificationAccessible *>(notification)->setMessage(message);
+    auto *notification = new NotificationAccessible(qobject_cast<QWidget *>(parent()), message);
+    notificationIds.push_back(QAccessible::registerAccessibleInterface(notification));
     QAccessibleEvent event(notification, QAccessible::ObjectShow);
     QAccessible::updateAccessibility(&event);
+    if (notificationIds.size() > KeptNotifications) {
+        QAccessible::deleteAccessibleInterface(notificationIds.front());
+        notificationIds.pop_front();
+    }
 #endif
 }

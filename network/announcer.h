@@ -9,6 +9,8 @@
 #include <QStringList>
 #include <QTimer>
 
+#include <deque>
+
 class QWidget;
 
 // Tells assistive technology what changed on screen, politely and without moving the keyboard
@@ -34,5 +36,7 @@ private:
     QPointer<QWidget> source;
     QStringList pending;
     QTimer gatherTimer;
-    QAccessible::Id notificationId = 0; // the notification that carries the messages, once made
+    // The latest notifications, one a message: a screen reader asks for a notification's text
+    // some time after it appeared, when a later message must not have replaced it.
+    std::deque<QAccessible::Id> notificationIds;
 };
