@@ -309,7 +309,14 @@ void NetworkEditor::useNetwork()
         showStatus(tr("This is no network yet: %1").arg(why));
         return;
     }
-    emit networkMade(edits->network().toTopology());
+    // Named as opening its file would name it; one never saved is still named, for the main
+    // window's title and what a screen reader says of it.
+    Topology network = edits->network().toTopology();
+    if (!filePath.isEmpty())
+        network.name = QFileInfo(filePath).completeBaseName();
+    else if (network.name.isEmpty())
+        network.name = tr("Untitled network");
+    emit networkMade(network);
     edits->setSaved();
     showStatus(tr("The main window shows this network now."));
 }

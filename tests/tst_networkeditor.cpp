@@ -321,6 +321,7 @@ void NetworkEditorTest::usedByTheMainWindow()
     opened->useNetwork();
     QCOMPARE(model.topology().vertexCount, 2);
     QCOMPARE(model.topology().linkBetween(1, 0)->weight, 3);
+    QCOMPARE(model.topology().name, QStringLiteral("Untitled network"));
     QCOMPARE(model.trialsLeft(), MainBoard::TrialsPerSeries);
     QVERIFY(!opened->isWindowModified());
     opened->editing().setSaved();
