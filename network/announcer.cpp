@@ -6,6 +6,8 @@
 #include <QAccessible>
 #include <QWidget>
 
+#include <utility>
+
 #ifdef Q_OS_WASM
 #include <emscripten/val.h>
 
@@ -27,9 +29,9 @@ constexpr size_t KeptNotifications = 16;
 class NotificationAccessible : public QAccessibleInterface
 {
 public:
-    NotificationAccessible(QWidget *window, const QString &message)
+    NotificationAccessible(QWidget *window, QString message)
         : owner(window)
-        , message(message)
+        , message(std::move(message))
     { }
     Q_DISABLE_COPY_MOVE(NotificationAccessible)
     ~NotificationAccessible() override = default;

@@ -55,7 +55,7 @@ SearchRecord::Cycle SearchCycle::run(
 int SearchCycle::collectUsableLinks(Choices choices, FactorSource *factors)
 {
     // The draws for all links at once, in the order the links are visited.
-    std::array<float, Routing::VertexCapacity * Routing::VertexCapacity> drawn;
+    std::array<float, size_t(Routing::VertexCapacity) * Routing::VertexCapacity> drawn;
     const bool drawing = choices.randomEffect && factors;
     if (drawing)
         factors->drawMany(drawn.data(), topology.linkCount());

@@ -3,7 +3,7 @@
 
 #include "usablelinks.h"
 
-void UsableLinks::appendRecord(int source, const Link &link)
+void UsableLinks::appendRecord(int source, Link link)
 {
     lists[source].push_back(std::make_unique<Link>(link));
     if (!leadsToVertex(link.target))

@@ -63,7 +63,7 @@ private:
         stored.factor = factor;
         firsts[source][target] = &stored;
     }
-    void appendRecord(int source, const Link &link);
+    void appendRecord(int source, Link link);
 
     std::array<Records, Routing::VertexCapacity> lists;
     // The first record in lists[from] leading to each target. Lists only grow, so it never

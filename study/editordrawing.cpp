@@ -565,7 +565,7 @@ void EditorDrawing::drawLinks(QPainter &painter) const
     const QPointF baseline(0, QFontMetricsF(painter.font()).ascent());
     for (size_t side = 0; side < weights.size(); ++side) {
         painter.setPen(QPen(labelColors[side], 0));
-        for (const auto &[at, weight] : weights[side])
+        for (const auto &[at, weight] : std::as_const(weights[side]))
             painter.drawStaticText(at - baseline, weightTexts[size_t(weight)]);
     }
 }

@@ -311,11 +311,14 @@ void NetworkEditor::useNetwork()
     }
     // Named as opening its file would name it; one never saved is still named, for the main
     // window's title and what a screen reader says of it.
-    Topology network = edits->network().toTopology();
-    if (!filePath.isEmpty())
-        network.name = QFileInfo(filePath).completeBaseName();
-    else if (network.name.isEmpty())
-        network.name = tr("Untitled network");
+    const Topology network = [this] {
+        Topology named = edits->network().toTopology();
+        if (!filePath.isEmpty())
+            named.name = QFileInfo(filePath).completeBaseName();
+        else if (named.name.isEmpty())
+            named.name = tr("Untitled network");
+        return named;
+    }();
     emit networkMade(network);
     edits->setSaved();
     showStatus(tr("The main window shows this network now."));

@@ -299,7 +299,7 @@ void RoutingTablesWindow::startAgain()
 // Runs the work on the pool where Qt has threads, else at once, and shows what it gives unless
 // a later run was asked for meanwhile.
 void RoutingTablesWindow::workOut(
-    std::function<Outcome()> work, std::function<void(const Outcome &)> show)
+    const std::function<Outcome()> &work, const std::function<void(const Outcome &)> &show)
 {
     controls->setPlaying(false);
     const int asked = ++generation;

@@ -83,7 +83,8 @@ private:
         QString error;
     };
 
-    void workOut(std::function<Outcome()> work, std::function<void(const Outcome &)> show);
+    void workOut(
+        const std::function<Outcome()> &work, const std::function<void(const Outcome &)> &show);
     bool stillWorking();
     void buildControls();
     QWidget *buildOptions();
