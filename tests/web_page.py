@@ -13,8 +13,7 @@ searches that network, so does the link Copy link makes, and a damaged link is r
 network made in the Network editor, partly with the pointer and partly as a typed edge list,
 is used in the main window and searched from u to z; Routing tables, the built-in network's
 load raised to 40, counts up round by round, and so do the three routers of the textbooks
-opened by ?network= after bad news on a link; the six routers made with the keyboard alone in
-the Network editor, saved, opened again and searched; no exception is logged. Exits 77
+opened by ?network= after bad news on a link; no exception is logged. Exits 77
 (skipped) when the site or Chromium is missing.
 Usage: python3 web_page.py SITE_DIRECTORY [SCREENSHOT.png]"""
 
@@ -40,18 +39,9 @@ TEXTBOOK_REPORT = "The shortest Distance from start 0 to destination 1 is 2"
 EDITED_REPORT = "The shortest Distance from start 0 to destination 5 is 4"  # u to z
 # The six routers u, v, w, x, y, z of the networking textbooks, each link both ways, in an order
 # that numbers them so: u is 0 and z is 5.
-TEXTBOOK_PAIRS = (("u", "v", 2), ("u", "w", 5), ("u", "x", 1), ("v", "x", 2), ("v", "w", 3),
-                  ("x", "w", 3), ("x", "y", 1), ("w", "y", 1), ("w", "z", 5), ("y", "z", 2))
-TEXTBOOK_EDGES = "".join(f"{a} {b} {weight}\n{b} {a} {weight}\n" for a, b, weight in TEXTBOOK_PAIRS)
-TEXTBOOK_LABELS = "uvwxyz"
-# The keys the keyboard build presses, by the names xdotool gives them: (key, code, virtual
-# key code, text).
-KEY_NAMES = {"Tab": ("Tab", "Tab", 9, ""), "space": (" ", "Space", 32, " "),
-             "Return": ("Enter", "Enter", 13, "\r"), "Home": ("Home", "Home", 36, ""),
-             "End": ("End", "End", 35, ""), "Up": ("ArrowUp", "ArrowUp", 38, ""),
-             "Down": ("ArrowDown", "ArrowDown", 40, ""),
-             "Right": ("ArrowRight", "ArrowRight", 39, "")}
-MODIFIERS = {"alt": 1, "ctrl": 2, "shift": 8}
+TEXTBOOK_EDGES = "".join(f"{a} {b} {weight}\n{b} {a} {weight}\n" for a, b, weight in (
+    ("u", "v", 2), ("u", "w", 5), ("u", "x", 1), ("v", "x", 2), ("v", "w", 3), ("x", "w", 3),
+    ("x", "y", 1), ("w", "y", 1), ("w", "z", 5), ("y", "z", 2)))
 # Places in the Network editor as the 1000 by 1000 page lays it out, from its window's corners
 # (negative: from the right or the bottom): its buttons, the edge list, two empty spots of the
 # drawing and the weight label halfway between them.
@@ -623,109 +613,6 @@ try:
         page.close("Routing tables")
 
     count_on_own_network()
-
-    # The six routers made with the keyboard alone in the Network editor, as the desktop's
-    # editor test makes them, each change waited for in the live region before the next; saved
-    # as a download, opened again by the page's Open network and searched from u to z.
-    def keys(*names):
-        for name in names:
-            *held, base = name.split("+")
-            modifiers = sum(MODIFIERS[each] for each in held)
-            if base in KEY_NAMES:
-                key, code, virtual, text = KEY_NAMES[base]
-            else:
-                code = f"Digit{base}" if base.isdigit() else f"Key{base.upper()}"
-                key, virtual, text = base, ord(base.upper()), base
-            page.key(key, code, virtual, modifiers=modifiers, text=text)
-            time.sleep(0.03)
-
-    def told(sentence):
-        pattern = rf"(.* )?{re.escape(sentence)}\.?( .*)?"
-        page.wait(f"the live region did not tell: {sentence}",
-                  lambda: re.fullmatch(pattern, page.evaluate(announced) or ""), 10)
-
-    def weight(source, target):
-        for a, b, w in TEXTBOOK_PAIRS:
-            if {TEXTBOOK_LABELS.index(a), TEXTBOOK_LABELS.index(b)} == {source, target}:
-                return w
-        return None
-
-    def build_by_keyboard():
-        page.click(300, 40)
-        page.click(box["x"] + 470, box["y"] + 440)
-        time.sleep(0.5)
-        begun = time.monotonic()
-        page.key("d", "KeyD", 68, modifiers=3)  # Ctrl+Alt+D
-        page.wait("Ctrl+Alt+D opened no Network editor", lambda: editor_title() is not None, 10)
-        time.sleep(0.5)
-        # From the drawing, which has the focus, back to New past the commands that cannot act.
-        keys(*["shift+Tab"] * 7, "space")
-        told("New network: the network has 0 vertices and 0 links")
-        keys(*["shift+Tab"] * 7)  # Add vertex
-        for vertex in range(6):
-            keys("space")
-            told(f"Vertex {vertex} added")
-        keys("shift+Tab", "ctrl+Home", "Right")  # the first label
-        for vertex, label in enumerate(TEXTBOOK_LABELS):
-            keys(*(["Down"] if vertex else []), label, "Return")
-            told(f"Vertex {vertex} labelled {label}")
-        row, added = 5, []
-        for source in range(5):
-            for target in range(source + 1, 6):
-                if weight(source, target) is None:
-                    continue
-                if source == row:  # chosen again, to select its vertex once more
-                    keys(*(["Down", "Up"] if row == 0 else ["Up", "Down"]))
-                keys(*["Up"] * max(row - source, 0), *["Down"] * max(source - row, 0))
-                row = source
-                keys("Tab", "Tab", "Tab", "Tab", "space")  # Add link
-                told(f"Link {source} to {target}, weight 10, added")
-                keys("Tab", "space")  # Reverse link too
-                told(f"Link {target} to {source}, weight 10, added")
-                keys(*["shift+Tab"] * 5)  # back to Vertices
-                added += [(source, target), (target, source)]
-        keys("Tab", "Tab", "Tab", "ctrl+Home", "End")  # the first weight
-        links = sorted(added, key=lambda link: link[0])  # by source, each in the order added
-        for index, (source, target) in enumerate(links):
-            keys(*(["Down"] if index else []), str(weight(source, target)), "Return")
-            told(f"Link {source} to {target} now weighs {weight(source, target)}")
-        keys(*["shift+Tab"] * 9, "space")  # Save as...
-        page.wait("Save as asked nothing", lambda: page.window("Save network as"), 10)
-        time.sleep(0.5)
-        keys("Return")  # GraphML
-        open_again(begun, "keyboard alone")
-
-    def editor_title():  # the editor's title names the network it holds
-        return next((w["title"] for w in page.windows()
-                     if w["title"].startswith("Network editor")), None)
-
-    # The file the editor downloaded, opened by the page's Open network and searched.
-    def open_again(begun, way):
-        saved = os.path.join(downloads, "network.graphml")
-        page.wait("no download of network.graphml", lambda: os.path.isfile(saved), 20)
-        print(f"the six routers made by {way} and saved, in {time.monotonic() - begun:.1f} s")
-        page.close(editor_title())
-        page.call("Page.setInterceptFileChooserDialog", enabled=True)
-        page.command("openNetwork")
-        page.wait("Open network showed no file chooser", lambda: any(
-            event.get("method") == "Page.fileChooserOpened" for event in page.events), 10)
-        chooser = [event for event in page.events
-                   if event.get("method") == "Page.fileChooserOpened"][-1]["params"]
-        page.call("DOM.setFileInputFiles", files=[saved], backendNodeId=chooser["backendNodeId"])
-        told("network: 6 vertices, 20 links")
-        reports = page.console().count(EDITED_REPORT)
-        page.key("End", "End", 35)  # DESTINATION to z
-        page.key("Enter", "Enter", 13, text="\r")
-        page.wait("the network opened again gave no report of u to z",
-                  lambda: page.console().count(EDITED_REPORT) > reports, 30)
-        print(f"opened again by Open network and searched: {EDITED_REPORT!r}, "
-              f"all in {time.monotonic() - begun:.1f} s")
-        os.remove(saved)
-
-    downloads = tempfile.mkdtemp()
-    page.call("Page.setDownloadBehavior", behavior="allow", downloadPath=downloads)
-    build_by_keyboard()
-    shutil.rmtree(downloads, ignore_errors=True)
 
     if page.exceptions():
         fail(f"exceptions in the page: {page.exceptions()}")
