@@ -309,7 +309,6 @@ void RoutingTablesWindow::workOut(
             return;
         working = false;
         show(outcome);
-        emit runShown();
     };
 #if QT_CONFIG(thread)
     pool.start([this, work, finish] {

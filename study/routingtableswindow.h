@@ -69,10 +69,6 @@ public slots:
     void badNews();
     void changeLoad();
 
-signals:
-    // The run asked for last is worked out and shown.
-    void runShown();
-
 private:
     // What a run worked out in the background gives: the run and link state for its last
     // costs, or why it could not go on.
